@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Sets everything up and runs every test: the unit tests natively and under the
+# sanitizers, the portability check, then the Windows build and its end-to-end tests
+# under Wine.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/setup.sh
+scripts/check_platform_includes.sh
+
+for preset in native sanitize; do
+  echo "== unit tests ($preset)"
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+  ctest --preset "$preset" --no-tests=error
+done
+
+echo "== Windows build and end-to-end tests under Wine"
+cmake --preset windows >/dev/null
+cmake --build --preset windows
+ctest --test-dir build/windows -L e2e --output-on-failure --no-tests=error
