@@ -1,5 +1,7 @@
 #include "host_services.h"
 
+#include <cstdlib>
+
 namespace {
 HostServices* installed = nullptr;
 }
@@ -10,4 +12,14 @@ HostServices& host() {
 
 void installHost(HostServices& services) {
     installed = &services;
+}
+
+void HostServices::endProgram(int exitCode) {
+    endProcess(exitCode);
+    std::abort();
+}
+
+void HostServices::fatalError(const FatalError& error) {
+    endWithFatalError(error);
+    std::abort();
 }

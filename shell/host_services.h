@@ -53,9 +53,9 @@ class HostServices {
     virtual void registerExitCleanup(void (*cleanup)()) = 0;
     virtual void loadMainWindow() = 0;
     virtual void runEventLoop() = 0;
-    [[noreturn]] virtual void endProgram(int exitCode) = 0;
+    [[noreturn]] void endProgram(int exitCode);
     // Shows the fatal error box and ends the process with −1, without the clean-up.
-    [[noreturn]] virtual void fatalError(const FatalError& error) = 0;
+    [[noreturn]] void fatalError(const FatalError& error);
 
     // The main window's editor 编辑框1.
     virtual Text getEditorText() = 0;
@@ -125,6 +125,13 @@ class HostServices {
     virtual bool startWorker(std::function<void()> task) = 0;
     virtual void processPendingEvents() = 0;
     virtual bool applyVisualStyle(int scheme) = 0;
+
+  protected:
+    // What endProgram and fatalError ask of the host; neither may return. (A call through
+    // a virtual function cannot carry [[noreturn]] to its callers, so the public
+    // services wrap these.)
+    virtual void endProcess(int exitCode) = 0;
+    virtual void endWithFatalError(const FatalError& error) = 0;
 };
 
 // The host the logic talks to; installed once by the host before the entry runs.

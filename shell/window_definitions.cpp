@@ -2,6 +2,9 @@
 
 #include "core/lifecycle.h"
 #include "core/settings_file.h"
+#include "documents/closing.h"
+#include "documents/opening.h"
+#include "documents/saving.h"
 
 namespace {
 
@@ -12,6 +15,12 @@ struct MenuBinding {
 
 // Items not listed run nothing when chosen.
 constexpr MenuBinding kMenuBindings[] = {
+    {menuItem("新建"), handleNew},
+    {menuItem("打开"), handleOpen},
+    {menuItem("保存"), handleSave},
+    {menuItem("另存为"), handleSaveAs},
+    {menuItem("关闭文档"), handleCloseDocument},
+    {menuItem("退出"), handleExit},
     {menuItem("清除上次阅读痕迹"), handleClearTraces},
 };
 
@@ -26,11 +35,11 @@ MenuHandler menuHandler(MenuItem item) {
 
 const EventBindings kEvents = {
     .created = handleWindowCreated,
-    .canBeClosed = nullptr,
+    .canBeClosed = handleCanBeClosed,
     .sizeChanged = nullptr,
     .timerTick = {nullptr, nullptr},
     .hotkeyFeedback = nullptr,
-    .fileDropped = nullptr,
-    .editorTextChanged = nullptr,
+    .fileDropped = handleFileDropped,
+    .editorTextChanged = handleEditorTextChanged,
     .findButtonClicked = nullptr,
 };

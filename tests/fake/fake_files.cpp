@@ -42,7 +42,7 @@ int FakeFiles::open(const Text& path) {
     std::lock_guard guard(lock_);
     auto found = files_.find(path);
     if (path.empty() || found == files_.end() || unreadable_.contains(path)) return 0;
-    open_[nextHandle_] = OpenFile{found->second};
+    open_[nextHandle_] = OpenFile{path, found->second};
     return nextHandle_++;
 }
 
@@ -76,6 +76,9 @@ int FakeFiles::openCount() const {
 bool FakeFiles::write(const Text& path, const Bytes& bytes) {
     std::lock_guard guard(lock_);
     if (path.empty() || unwritable_.contains(path) || directories_.contains(path)) return false;
+    for (const auto& [handle, file] : open_) {
+        if (file.path == path) return false;
+    }
     files_[path] = bytes;
     return true;
 }

@@ -25,11 +25,14 @@ class FakeFiles {
     void close(int handle);
     bool isOpen(int handle) const;
     int openCount() const;
+    // Fails while a read handle on the path is open: the platform cannot swap a new file
+    // in over one that is held open.
     bool write(const Text& path, const Bytes& bytes);
     bool remove(const Text& path);
 
   private:
     struct OpenFile {
+        Text path;
         Bytes bytes;
         std::size_t position = 0;
     };

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 FakeHost* current = nullptr;
@@ -91,6 +93,7 @@ void FakeHost::typeText(const Text& text) {
 }
 
 void FakeHost::clickAt(int position) {
+    position = std::clamp(position, 0, textByteLength(editorText));
     selection = {position, position};
 }
 
@@ -145,14 +148,14 @@ void FakeHost::runEventLoop() {
     windowLoaded = false;
 }
 
-void FakeHost::endProgram(int exitCode) {
+void FakeHost::endProcess(int exitCode) {
     note("endProgram " + std::to_string(exitCode));
     windowLoaded = false;
     runExitCleanupOnce();
     throw ProgramEnded{exitCode};
 }
 
-void FakeHost::fatalError(const FatalError& error) {
+void FakeHost::endWithFatalError(const FatalError& error) {
     fatal = error;
     boxes.push_back({fatalErrorText(error), 0x10, kFatalErrorTitle});
     clearExitCleanup();

@@ -115,8 +115,6 @@ class FakeHost : public HostServices {
     void registerExitCleanup(void (*cleanup)()) override;
     void loadMainWindow() override;
     void runEventLoop() override;
-    [[noreturn]] void endProgram(int exitCode) override;
-    [[noreturn]] void fatalError(const FatalError& error) override;
     Text getEditorText() override;
     void setEditorText(const Text& text) override;
     int getSelectionStart() override;
@@ -166,6 +164,11 @@ class FakeHost : public HostServices {
     void processPendingEvents() override;
     bool applyVisualStyle(int scheme) override;
 
+  protected:
+    void endProcess(int exitCode) override;
+    void endWithFatalError(const FatalError& error) override;
+
+  public:
     // Convenience for tests.
     Text settingsPath() const;
     std::optional<Text> storedSetting(const Text& section, const Text& key) const;
