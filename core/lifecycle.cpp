@@ -1,6 +1,7 @@
 #include "lifecycle.h"
 
 #include "reader_state.h"
+#include "restore_task.h"
 #include "settings_file.h"
 #include "shell/host_services.h"
 #include "shell/text_rules.h"
@@ -25,10 +26,12 @@ void registerReaderHotkeys() {
 }
 
 void readStoredSettings() {
-    reader.savedPosition = readSettingValue("选择", "选项");
     {
+        Text position = readSettingValue("选择", "选项");
+        Text path = readSettingValue("小说", "路径");
         std::lock_guard guard(documentPathLock);
-        reader.documentPath = readSettingValue("小说", "路径");
+        reader.savedPosition = position;
+        reader.documentPath = path;
     }
     reader.readOnlySetting = readSettingValue("功能", "只读");
     reader.fontSize = textToInt(readSettingValue("小说", "字体大小"));
@@ -66,6 +69,7 @@ void handleWindowCreated() {
     registerReaderHotkeys();
     readStoredSettings();
     applyStoredSettings();
+    host().startWorker(restoreTask);
 }
 
 void exitCleanup() {

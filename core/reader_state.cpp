@@ -1,9 +1,12 @@
 #include "reader_state.h"
 
+#include <new>
+
 ReaderState reader;
 std::mutex documentPathLock;
 
 void resetReaderState() {
     std::lock_guard guard(documentPathLock);
-    reader = ReaderState{};
+    reader.~ReaderState();
+    new (&reader) ReaderState{};
 }

@@ -3,12 +3,14 @@
 
 #include "shell/text.h"
 
+#include <atomic>
 #include <mutex>
 #include <optional>
 
 struct ReaderState {
-    int documentFile = 0;     // 0: no document open
-    int documentModified = 0; // 1 after the editor text changed
+    // The restore task sets these two on its worker thread while the GUI thread runs.
+    std::atomic<int> documentFile = 0;     // 0: no document open
+    std::atomic<int> documentModified = 0; // 1 after the editor text changed
     Text documentPath;
     int autoReadPeriod = 0;
     std::optional<TextArray> pathParts; // created by the entry
@@ -31,8 +33,8 @@ struct ReaderState {
 
 extern ReaderState reader;
 
-// Held for every change of documentPath and for the whole of a caption update, which
-// may run on worker threads beside the GUI thread.
+// Guards the texts that worker tasks share with the GUI thread: documentPath,
+// pathParts and savedPosition.
 extern std::mutex documentPathLock;
 
 // Back to the zeroed record of process start, for a fresh run in the same process.

@@ -125,6 +125,8 @@ class HostServices {
     virtual bool startWorker(std::function<void()> task) = 0;
     virtual void processPendingEvents() = 0;
     virtual bool applyVisualStyle(int scheme) = 0;
+    // The system's default beep: a search that found nothing.
+    virtual void beep() = 0;
 
   protected:
     // What endProgram and fatalError ask of the host; neither may return. (A call through

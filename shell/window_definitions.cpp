@@ -5,6 +5,10 @@
 #include "documents/closing.h"
 #include "documents/opening.h"
 #include "documents/saving.h"
+#include "reading/auto_reading.h"
+#include "reading/find_text.h"
+#include "reading/hotkeys.h"
+#include "reading/view_options.h"
 
 namespace {
 
@@ -21,7 +25,18 @@ constexpr MenuBinding kMenuBindings[] = {
     {menuItem("另存为"), handleSaveAs},
     {menuItem("关闭文档"), handleCloseDocument},
     {menuItem("退出"), handleExit},
+    {menuItem("只读"), handleReadOnly},
+    {menuItem("前置"), handleAlwaysOnTop},
+    {menuItem("查找文本"), handleFindText},
+    {menuItem("自动阅读文本"), handleAutoReadToggle},
+    {menuItem("保存浏览位置(10秒保存一次)"), handleSavePositionToggle},
     {menuItem("清除上次阅读痕迹"), handleClearTraces},
+    {menuItem("加速"), handleFaster},
+    {menuItem("减速"), handleSlower},
+    {menuItem("加长"), handleLonger},
+    {menuItem("减短"), handleShorter},
+    {menuItem("字体"), handleFont},
+    {menuItem("查看帮助"), handleHelp},
 };
 
 } // namespace
@@ -36,10 +51,10 @@ MenuHandler menuHandler(MenuItem item) {
 const EventBindings kEvents = {
     .created = handleWindowCreated,
     .canBeClosed = handleCanBeClosed,
-    .sizeChanged = nullptr,
-    .timerTick = {nullptr, nullptr},
-    .hotkeyFeedback = nullptr,
+    .sizeChanged = handleWindowResized,
+    .timerTick = {handleAutoReadTick, handlePositionTick},
+    .hotkeyFeedback = handleHotkeyFeedback,
     .fileDropped = handleFileDropped,
     .editorTextChanged = handleEditorTextChanged,
-    .findButtonClicked = nullptr,
+    .findButtonClicked = handleFindButton,
 };

@@ -110,6 +110,10 @@ void FakeHost::dropFiles(const std::vector<Text>& paths) {
     if (dropTargetRegistered) raise(kEvents.fileDropped, droppedFilesText(paths));
 }
 
+void FakeHost::clickFindButton() {
+    if (findWindowOpen) raise(kEvents.findButtonClicked);
+}
+
 void FakeHost::waitForWorkers() {
     for (;;) {
         std::vector<std::thread> running;
@@ -142,8 +146,11 @@ void FakeHost::loadMainWindow() {
     windowVisible = true;
 }
 
+// The session starts once the tasks started while loading have ended, as if the user
+// answered the restore questions before doing anything else.
 void FakeHost::runEventLoop() {
     note("runEventLoop");
+    waitForWorkers();
     if (session_) session_();
     windowLoaded = false;
 }
@@ -450,6 +457,10 @@ bool FakeHost::applyVisualStyle(int scheme) {
     note("applyVisualStyle " + std::to_string(scheme));
     visualStyle = scheme;
     return true;
+}
+
+void FakeHost::beep() {
+    ++beeps;
 }
 
 Text FakeHost::settingsPath() const {

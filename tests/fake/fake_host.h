@@ -64,6 +64,7 @@ class FakeHost : public HostServices {
     void pressHotkey(int id);
     void tickTimer(Timer timer);
     void dropFiles(const std::vector<Text>& paths);
+    void clickFindButton();
     void waitForWorkers();
 
     // Scripted answers.
@@ -108,6 +109,7 @@ class FakeHost : public HostServices {
     NativeHandle hotkeyReceiver = 0;
     bool dropTargetRegistered = false;
     int visualStyle = 0;
+    int beeps = 0;
     Text fileDialogName;
     FontChoice fontValues;
 
@@ -163,6 +165,7 @@ class FakeHost : public HostServices {
     bool startWorker(std::function<void()> task) override;
     void processPendingEvents() override;
     bool applyVisualStyle(int scheme) override;
+    void beep() override;
 
   protected:
     void endProcess(int exitCode) override;

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <io.h>
 #include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace {

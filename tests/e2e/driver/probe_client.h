@@ -1,5 +1,5 @@
-// Asks the probe, loaded into the program's GUI thread through a hook, for what only the
-// program's own process can read.
+// Asks the probe, hooked into one of the program's threads, for what only the program's
+// own process can read.
 #pragma once
 
 #include "../probe/probe_protocol.h"

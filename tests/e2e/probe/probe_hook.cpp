@@ -1,6 +1,7 @@
-// The probe: a hook procedure that the driver installs on the program's GUI thread. When the
-// driver sends the request message, it reads what was asked for from inside the program and
-// writes the text reply into the shared block.
+// The probe: a hook procedure that the driver installs on a thread of the program (the GUI
+// thread, or the one showing a message box). When the driver sends the request message to a
+// window of that thread, it reads what was asked for from inside the program and writes the
+// text reply into the shared block.
 #include "box_report.h"
 #include "editor_report.h"
 #include "menu_report.h"
@@ -31,6 +32,8 @@ std::string replyFor(ProbeRequest request, HWND window, HWND target) {
         return editorColoursReport(target);
     case ProbeRequest::finishPainting:
         return finishPainting(window);
+    case ProbeRequest::boxIcon:
+        return boxIconReport(target);
     }
     return "unknown request\n";
 }

@@ -1,6 +1,6 @@
 // What the test driver and the probe inside the program agree on: one named shared block
 // that carries the probe's text reply out of the program, and one registered message that
-// makes the program's GUI thread run the probe's hook with a request in its wParam.
+// makes the receiving window's thread run the probe's hook with a request in its wParam.
 #pragma once
 
 #include <cstdint>
@@ -16,7 +16,8 @@ enum class ProbeRequest : std::uint32_t {
     menuBar = 1,
     editorFont = 2,
     editorColours = 3,
-    finishPainting = 4
+    finishPainting = 4,
+    boxIcon = 5,
 };
 
 struct ProbeBlock {

@@ -97,6 +97,34 @@ end_program_with_escape() {
     check "Escape closes the window and the program exits with code 0" 0 "$program_exit"
 }
 
+# Waits until the program shows the given number of message boxes and leaves their
+# description in `boxes`. The scenario cannot go on when they do not come or the program ends.
+require_boxes() {
+    local what=$1 count=$2 tries=$((kExitTimeoutSeconds * 5))
+    boxes=
+    while wine_env_running "$program_pid"; do
+        boxes=$(drive message-boxes 2>/dev/null)
+        if (($(grep -c '^box ' <<<"$boxes") == count)); then
+            pass "$what"
+            return
+        fi
+        ((tries-- > 0)) || break
+        sleep 0.1
+    done
+    if wine_env_running "$program_pid"; then
+        fail "$what" "the program shows: ${boxes:-no message box}"
+    else
+        wait_program_exit
+        fail "$what" "the program has ended (exit code $program_exit)"
+    fi
+    scenario_end
+}
+
+# The ids of the buttons in a message-boxes description, in their order on the box.
+button_ids() {
+    sed -n 's/^button \([0-9]*\) .*/\1/p' <<<"$1" | paste -s -d ' '
+}
+
 # The value of the "key value" line of a driver's output.
 field() {
     sed -n "s/^$1 //p" <<<"$2" | head -n 1

@@ -26,6 +26,7 @@ class Ending : public testing::TestWithParam<EndingCase> {};
 TEST_P(Ending, RunsTheCleanupOnceAndExitsWithZero) {
     FakeHost fake;
     fake.files.put(fake.settingsPath(), "[小说]\r\n路径=C:\\a.txt\r\n字体名称=黑体\r\n");
+    fake.boxAnswers = {kNo};
     int code = fake.run([&] {
         reader.pathParts = TextArray{"C:", "a.txt"};
         GetParam().end(fake);

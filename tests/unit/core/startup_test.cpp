@@ -26,16 +26,21 @@ std::vector<std::string> startupCalls(const FakeHost& fake) {
 TEST(Startup, RunsEveryStepInOrderAndAppliesAFullSettingsFile) {
     FakeHost fake;
     fake.files.put(fake.settingsPath(), kFullSettings);
+    fake.boxAnswers = {kNo};
     EXPECT_EQ(fake.run(), 0);
 
     std::vector<std::string> expected = {
-        "registerDropTarget",        "applyVisualStyle 1",        "registerHotkey 4 X",
-        "registerHotkey 4 A",        "registerHotkey 4 1",        "registerHotkey 4 2",
-        "registerHotkey 4 3",        "registerHotkey 4 4",        "readSetting 选择 选项",
-        "readSetting 小说 路径",     "readSetting 功能 只读",     "readSetting 小说 字体大小",
-        "readSetting 小说 字体名称", "readSetting 小说 字体加粗", "readSetting 小说 字体颜色",
-        "setEditorFontSize 12",      "setEditorFontName 黑体",    "setEditorFontBold true",
-        "setMenuChecked 只读 true",  "setEditorReadOnly true",    "setEditorTextColour 255",
+        "registerDropTarget",        "applyVisualStyle 1",
+        "registerHotkey 4 X",        "registerHotkey 4 A",
+        "registerHotkey 4 1",        "registerHotkey 4 2",
+        "registerHotkey 4 3",        "registerHotkey 4 4",
+        "readSetting 选择 选项",     "readSetting 小说 路径",
+        "readSetting 功能 只读",     "readSetting 小说 字体大小",
+        "readSetting 小说 字体名称", "readSetting 小说 字体加粗",
+        "readSetting 小说 字体颜色", "setEditorFontSize 12",
+        "setEditorFontName 黑体",    "setEditorFontBold true",
+        "setMenuChecked 只读 true",  "setEditorReadOnly true",
+        "setEditorTextColour 255",   "startWorker",
     };
     EXPECT_EQ(startupCalls(fake), expected);
 }
