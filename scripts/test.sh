@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets everything up and runs every test: the unit tests natively and under the
-# sanitizers, the portability check, then the Windows build and its end-to-end tests
+# address, undefined-behaviour and thread sanitizers, the portability check, then the Windows build and its end-to-end tests
 # under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/check_platform_includes.sh
 
-for preset in native sanitize; do
+for preset in native sanitize tsan; do
   echo "== unit tests ($preset)"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"

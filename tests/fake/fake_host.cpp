@@ -150,7 +150,7 @@ void FakeHost::loadMainWindow() {
 // answered the restore questions before doing anything else.
 void FakeHost::runEventLoop() {
     note("runEventLoop");
-    waitForWorkers();
+    if (waitForStartupTasks) waitForWorkers();
     if (session_) session_();
     windowLoaded = false;
 }

@@ -67,6 +67,9 @@ class FakeHost : public HostServices {
     void clickFindButton();
     void waitForWorkers();
 
+    // false lets the tasks started while loading run alongside the user's session.
+    bool waitForStartupTasks = true;
+
     // Scripted answers.
     std::deque<int> boxAnswers;
     std::deque<Text> fileDialogAnswers;
