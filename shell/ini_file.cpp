@@ -168,8 +168,10 @@ std::string_view lineEndOf(std::string_view content) {
 Text storedValue(std::string_view value) {
     value = value.substr(0, std::min(value.find_first_of(kCrLf), value.size()));
     const bool altered = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
-    if (altered || isQuoted(value)) return "\"" + Text(value) + "\"";
-    return Text(value);
+    if (!altered && !isQuoted(value)) return Text(value);
+    Text quoted(1, '"');
+    quoted.append(value).push_back('"');
+    return quoted;
 }
 
 bool isWritableSection(std::string_view section) {
