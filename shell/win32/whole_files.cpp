@@ -1,0 +1,101 @@
+// Reads and writes whole files with the ANSI file functions, so paths stay GBK bytes.
+#include "whole_files.h"
+
+#include "shell/text_rules.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+
+constexpr std::size_t kChunk = std::size_t{1} << 30;
+
+class FileHandle {
+  public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    ~FileHandle() {
+        if (isOpen()) CloseHandle(handle_);
+    }
+    bool isOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return handle_; }
+
+  private:
+    HANDLE handle_;
+};
+
+// A new temporary file beside `path`, so the final rename stays on one volume.
+Text temporaryFileBeside(const Text& path) {
+    Text directory = directoryOfPath(path);
+    directory = (directory.empty() ? Text(".") : directory) + "\\";
+    char name[MAX_PATH + 1] = {};
+    if (!GetTempFileNameA(directory.c_str(), "vly", 0, name)) return "";
+    return name;
+}
+
+bool isAbsence(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+// Creates the file, allowing no other opener meanwhile, and writes the bytes through to
+// the disk.
+bool writeNewFile(const Text& path, const Bytes& bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.isOpen()) return false;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        DWORD chunk = static_cast<DWORD>(std::min(bytes.size() - done, kChunk));
+        if (!WriteFile(file.get(), bytes.data() + done, chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        done += written;
+    }
+    return FlushFileBuffers(file.get());
+}
+
+} // namespace
+
+std::optional<Bytes> readWholeFile(const Text& path) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.isOpen()) {
+        if (isAbsence(GetLastError())) return Bytes{};
+        return std::nullopt;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
+    Bytes bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD got = 0;
+        DWORD chunk = static_cast<DWORD>(std::min(bytes.size() - done, kChunk));
+        if (!ReadFile(file.get(), bytes.data() + done, chunk, &got, nullptr)) return std::nullopt;
+        if (got == 0) break;
+        done += got;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+bool pathFindsEntry(const Text& path) {
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA(path.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return false;
+    FindClose(search);
+    return true;
+}
+
+bool replaceWholeFile(const Text& path, const Bytes& bytes) {
+    Text temporary = temporaryFileBeside(path);
+    if (temporary.empty()) return false;
+    bool replaced = writeNewFile(temporary, bytes) &&
+                    MoveFileExA(temporary.c_str(), path.c_str(),
+                                MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    if (!replaced) DeleteFileA(temporary.c_str());
+    return replaced;
+}
