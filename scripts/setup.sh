@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ libgtest-dev libbenchmark-dev clang-format
+  cmake make g++ libgtest-dev libbenchmark-dev clang-format clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix mingw-w64-tools
   wine wine64 xvfb xdotool x11-utils imagemagick fonts-wqy-zenhei fonts-wine locales
   zip

@@ -5,9 +5,11 @@
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
+constexpr std::string_view kLineBreakOrNul("\r\n\0", 3);
 
-// One line of the file: `text` without its line end, `end` the offset just after the
-// line end (equal to the offset after `text` on a last line without one).
+// One line of the file: `text` without its line end (CR LF, LF or a lone CR, as the
+// platform's profile functions take it), `end` the offset just after the line end (equal to
+// the offset after `text` on a last line without one).
 struct Line {
     std::string_view text;
     std::size_t start = 0;
@@ -99,20 +101,22 @@ class LineReader {
 
     bool next(Line& line) {
         if (offset_ >= content_.size()) return false;
-        const std::size_t newline = content_.find('\n', offset_);
-        const std::size_t textEnd = newline == std::string_view::npos ? content_.size() : newline;
-        std::size_t visibleEnd = textEnd;
-        if (newline != std::string_view::npos && visibleEnd > offset_ &&
-            content_[visibleEnd - 1] == '\r') {
-            --visibleEnd;
-        }
-        line = {content_.substr(offset_, visibleEnd - offset_), offset_,
-                newline == std::string_view::npos ? textEnd : newline + 1};
-        offset_ = line.end;
+        const std::size_t textEnd = lineBreakFrom(offset_);
+        std::size_t end = textEnd;
+        if (end < content_.size()) end += content_.compare(end, kCrLf.size(), kCrLf) == 0 ? 2 : 1;
+        line = {content_.substr(offset_, textEnd - offset_), offset_, end};
+        offset_ = end;
         return true;
     }
 
   private:
+    // The first CR or LF from `from` on, or the content's end: two byte searches, which
+    // keep a file of megabytes quick where one search for either byte does not.
+    std::size_t lineBreakFrom(std::size_t from) const {
+        const std::size_t lineFeed = std::min(content_.find('\n', from), content_.size());
+        return std::min(content_.substr(0, lineFeed).find('\r', from), lineFeed);
+    }
+
     std::string_view content_;
     std::size_t offset_ = 0;
 };
@@ -157,16 +161,18 @@ KeyLocation locateKey(std::string_view content, std::string_view section, std::s
     return location;
 }
 
+// The line end of the file's first line; CR LF when it has none.
 std::string_view lineEndOf(std::string_view content) {
-    const std::size_t newline = content.find('\n');
-    if (newline == std::string_view::npos) return kCrLf;
-    return newline > 0 && content[newline - 1] == '\r' ? kCrLf : std::string_view("\n");
+    const std::size_t end = content.find_first_of(kCrLf);
+    if (end == std::string_view::npos) return kCrLf;
+    if (content.compare(end, kCrLf.size(), kCrLf) == 0) return kCrLf;
+    return content.substr(end, 1);
 }
 
-// The value as it is put in the file: its first line only, and quoted when reading
-// would otherwise trim or unquote it.
+// The value as it is put in the file: its first line only, up to a NUL byte, where reading
+// ends it, and quoted when reading would otherwise trim or unquote it.
 Text storedValue(std::string_view value) {
-    value = value.substr(0, std::min(value.find_first_of(kCrLf), value.size()));
+    value = value.substr(0, std::min(value.find_first_of(kLineBreakOrNul), value.size()));
     const bool altered = !value.empty() && (isBlank(value.front()) || isBlank(value.back()));
     if (!altered && !isQuoted(value)) return Text(value);
     Text quoted(1, '"');
@@ -174,8 +180,11 @@ Text storedValue(std::string_view value) {
     return quoted;
 }
 
+// The header must close at the "]" written after the name: one inside it, or a last byte
+// that would take that "]" as the second byte of a character, leaves the header unreadable.
 bool isWritableSection(std::string_view section) {
-    return findCharacter(section, ']') == std::string_view::npos && !containsLineBreak(section);
+    const Text header = Text(section) + "]";
+    return findCharacter(header, ']') == section.size() && !containsLineBreak(section);
 }
 
 bool isWritableKey(std::string_view key) {
@@ -212,6 +221,8 @@ std::optional<Text> readIniValue(std::string_view content, std::string_view sect
     if (!location.keyFound) return std::nullopt;
     std::string_view value =
         trimmed(content.substr(location.valueBegin, location.valueEnd - location.valueBegin));
+    // Texts hold no NUL byte: the value ends at one, as in the platform's string buffer.
+    value = value.substr(0, value.find('\0'));
     if (isQuoted(value)) value = value.substr(1, value.size() - 2);
     return Text(value.substr(0, kSettingBufferSize - 1));
 }
@@ -235,7 +246,8 @@ std::optional<Bytes> writeIniValue(std::string_view content, std::string_view se
         const Text leadingLineEnd = location.insertNeedsLineEnd ? Text(lineEnd) : Text();
         return withInsertion(content, location.insertAt, leadingLineEnd + keyLine);
     }
-    const bool endsWithLineEnd = content.empty() || content.back() == '\n';
+    const bool endsWithLineEnd =
+        content.empty() || content.back() == '\n' || content.back() == '\r';
     const Text sectionLines = (endsWithLineEnd ? Text() : Text(lineEnd)) + "[" + Text(section) +
                               "]" + Text(lineEnd) + keyLine;
     return withInsertion(content, content.size(), sectionLines);

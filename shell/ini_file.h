@@ -15,8 +15,9 @@ inline constexpr std::size_t kSettingBufferSize = 10240;
 std::string_view skipLeadingBlanks(std::string_view name);
 
 // The value of `key` in `section` of the file content, both matched without regard
-// to ASCII case; std::nullopt when the section or the key is absent. The value is
-// trimmed, unquoted and cut to kSettingBufferSize - 1 bytes.
+// to ASCII case; std::nullopt when the section or the key is absent. Lines end with CR LF,
+// LF or a lone CR. The value is trimmed, ends before a NUL byte, is unquoted and is cut to
+// kSettingBufferSize - 1 bytes.
 std::optional<Text> readIniValue(std::string_view content, std::string_view section,
                                  std::string_view key);
 
@@ -24,9 +25,10 @@ std::optional<Text> readIniValue(std::string_view content, std::string_view sect
 // the end of its section, or added in a new section at the end of the file. Lines the
 // change does not touch, comments and blank lines included, keep their bytes; new
 // lines follow the file's own line ends (CR LF for a new file). A value that holds a
-// line break keeps only its first line, so no value can add a line to the file.
+// line break keeps only its first line, so no value can add a line to the file, and a
+// value ends before a NUL byte, as reading ends it there.
 // std::nullopt when the section or the key cannot be written without breaking the
-// file's structure (a line break in either, "]" in the section, "=" in the key) or is
-// empty after skipLeadingBlanks.
+// file's structure (a line break in either, "]" in the section or a lead byte left
+// without its second byte at its end, "=" in the key) or is empty after skipLeadingBlanks.
 std::optional<Bytes> writeIniValue(std::string_view content, std::string_view section,
                                    std::string_view key, std::string_view value);

@@ -22,6 +22,10 @@ TEST(ReadIniValue, FindsTheValueOfTheFirstMatchingSectionAndKey) {
         {"CR LF file", "[小说]\r\n路径=C:\\a.txt\r\n字体大小=9\r\n", "小说", "路径", "C:\\a.txt"},
         {"LF-only file", "[a]\nk=v\n[b]\nk=w\n", "b", "k", "w"},
         {"last line without line end", "[a]\r\nk=v", "a", "k", "v"},
+        {"CR-only file", "[a]\rk=v\r[b]\rk=w\r", "b", "k", "w"},
+        {"lone CR ends a line", "[a]\r\nk=x\ry\r\n", "a", "k", "x"},
+        {"value ends at NUL", std::string_view("[a]\nk=x\0y\n", 11), "a", "k", "x"},
+        {"NUL before closing quote", std::string_view("[a]\nk=\"x\0\"\n", 12), "a", "k", "\"x"},
         {"empty file", "", "a", "k", std::nullopt},
         {"absent section", "[a]\r\nk=v\r\n", "b", "k", std::nullopt},
         {"absent key", "[a]\r\nk=v\r\n", "a", "j", std::nullopt},
@@ -96,6 +100,9 @@ TEST(WriteIniValue, ChangesOnlyWhatTheWriteNeeds) {
         {"new key on last line without line end", "[a]\r\nx=1", "a", "k", "v",
          "[a]\r\nx=1\r\nk=v\r\n"},
         {"new key under bare header", "[a]", "a", "k", "v", "[a]\r\nk=v\r\n"},
+        {"new key in CR-only file", "[a]\rx=1\r", "a", "k", "v", "[a]\rx=1\rk=v\r"},
+        {"replace in CR-only file", "[a]\rk=1\r[b]\rk=2\r", "b", "k", "3", "[a]\rk=1\r[b]\rk=3\r"},
+        {"new section after final lone CR", "[a]\rx=1\r", "b", "k", "v", "[a]\rx=1\r[b]\rk=v\r"},
         {"new key in first duplicate", "[a]\nk=1\n[a]\nj=2\n", "a", "j", "3",
          "[a]\nk=1\nj=3\n[a]\nj=2\n"},
         {"new section after final line end", "[a]\r\nx=1\r\n", "b", "k", "v",
@@ -105,6 +112,7 @@ TEST(WriteIniValue, ChangesOnlyWhatTheWriteNeeds) {
         {"value with CR LF keeps first line", "", "a", "k", "line1\r\nline2", "[a]\r\nk=line1\r\n"},
         {"value with LF keeps first line", "[a]\r\nk=1\r\n", "a", "k", "x\ny", "[a]\r\nk=x\r\n"},
         {"value with lone CR keeps first line", "", "a", "k", "x\ry", "[a]\r\nk=x\r\n"},
+        {"value ends at NUL", "", "a", "k", std::string_view(" v\0w", 4), "[a]\r\nk=\" v\"\r\n"},
         {"spaces around value quoted", "", "a", "k", " v ", "[a]\r\nk=\" v \"\r\n"},
         {"quoted value quoted again", "", "a", "k", "'q'", "[a]\r\nk=\"'q'\"\r\n"},
         {"trail byte 0x5D in section", "", "\xB0\x5D", "k", "v", "[\xB0\x5D]\r\nk=v\r\n"},
@@ -121,9 +129,11 @@ TEST(WriteIniValue, RejectsNamesThatWouldBreakTheFile) {
         std::string_view section;
         std::string_view key;
     };
+    // The last three end with a lead byte that would take the closing "]" as its second byte.
     const Case cases[] = {
-        {"a]b", "k"},  {"a\r\nb", "k"}, {"a\nb", "k"}, {"a\rb", "k"}, {"   ", "k"}, {"a", "k=x"},
-        {"a", "k\nx"}, {"a", ";k"},     {"a", "#k"},   {"a", "[k"},   {"a", ""},    {"a", " \t "},
+        {"a]b", "k"}, {"a\r\nb", "k"}, {"a\nb", "k"},  {"a\rb", "k"},         {"   ", "k"},
+        {"a", "k=x"}, {"a", "k\nx"},   {"a", ";k"},    {"a", "#k"},           {"a", "[k"},
+        {"a", ""},    {"a", " \t "},   {"a\xB0", "k"}, {"\xB0\xA1\xB0", "k"}, {"a\xB0 ", "k"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.section) + "/" + std::string(c.key));
