@@ -33,13 +33,16 @@ void GapBuffer::replace(std::size_t from, std::size_t to, std::string_view bytes
 std::string GapBuffer::slice(std::size_t from, std::size_t to) const {
     std::string bytes;
     bytes.resize(to - from);
-    const std::size_t front = from < gapStart_ ? std::min(to, gapStart_) - from : 0;
-    if (front > 0) std::memcpy(bytes.data(), data_.get() + from, front);
-    if (front < bytes.size()) {
-        std::memcpy(bytes.data() + front, data_.get() + from + front + gapLength(),
-                    bytes.size() - front);
-    }
+    copy(from, to, bytes.data());
     return bytes;
+}
+
+void GapBuffer::copy(std::size_t from, std::size_t to, char* out) const {
+    const std::size_t front = from < gapStart_ ? std::min(to, gapStart_) - from : 0;
+    if (front > 0) std::memcpy(out, data_.get() + from, front);
+    if (front < to - from) {
+        std::memcpy(out + front, data_.get() + from + front + gapLength(), to - from - front);
+    }
 }
 
 void GapBuffer::moveGapTo(std::size_t pos) {

@@ -21,6 +21,8 @@ class GapBuffer {
     void replace(std::size_t from, std::size_t to, std::string_view bytes);
 
     std::string slice(std::size_t from, std::size_t to) const;
+    // The bytes [from, to) into `out`, which has room for them.
+    void copy(std::size_t from, std::size_t to, char* out) const;
     std::string text() const { return slice(0, size()); }
     std::string_view beforeGap() const { return {data_.get(), gapStart_}; }
 

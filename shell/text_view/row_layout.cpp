@@ -136,6 +136,17 @@ RowWalk RowLayout::walk(RowRef row, std::ptrdiff_t rows) {
     return walked;
 }
 
+std::size_t RowLayout::rowCount(std::size_t paragraph) {
+    const auto found = paragraphs_.find(paragraph);
+    if (found != paragraphs_.end() && found->second.complete) return found->second.starts.size();
+    const Paragraph bounds = document_.paragraph(paragraph);
+    std::size_t rows = 1;
+    for (std::size_t start = bounds.start;; ++rows) {
+        start = nextRowStart(document_, widths_, start, bounds.contentEnd, wrapWidth_);
+        if (start >= bounds.contentEnd) return rows;
+    }
+}
+
 CharacterSpan RowLayout::characterAt(std::size_t offset) {
     const std::size_t size = document_.size();
     if (offset >= size) return {size, size};

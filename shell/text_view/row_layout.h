@@ -72,6 +72,9 @@ class RowLayout {
     std::optional<RowRef> previous(RowRef row);
     // Up to |rows| rows down (positive) or up (negative), stopping at either end.
     RowWalk walk(RowRef row, std::ptrdiff_t rows);
+    // How many rows the paragraph wraps into. Rows found for the count are not kept, so
+    // counting a whole novel holds no more memory than showing one screen of it.
+    std::size_t rowCount(std::size_t paragraph);
 
     CharacterSpan characterAt(std::size_t offset);
     // The offset itself when it starts a character, else the start of the one holding it.

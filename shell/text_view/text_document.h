@@ -24,6 +24,7 @@ class TextDocument {
     void assign(std::string_view text);
     std::string text() const { return bytes_.text(); }
     std::string slice(std::size_t from, std::size_t to) const { return bytes_.slice(from, to); }
+    void copy(std::size_t from, std::size_t to, char* out) const { bytes_.copy(from, to, out); }
     std::size_t size() const { return bytes_.size(); }
     char at(std::size_t pos) const { return bytes_.at(pos); }
 

@@ -57,6 +57,22 @@ std::optional<HighlightSpan> TextView::selectionHighlight(const VisibleRow& row)
                           selectionEnd());
 }
 
+std::size_t TextView::rowsBefore(RowRef row) {
+    std::size_t rows = row.index;
+    for (std::size_t paragraph = 0; paragraph < row.paragraph; ++paragraph)
+        rows += layout_.rowCount(paragraph);
+    return rows;
+}
+
+std::size_t TextView::rowCount() {
+    const std::size_t last = document_.paragraphCount() - 1;
+    return rowsBefore({last, 0}) + layout_.rowCount(last);
+}
+
+std::size_t TextView::firstVisibleRow() {
+    return rowsBefore(layout_.rowAt({viewport_.visibleRows().front().start, false}));
+}
+
 TextPosition TextView::positionAt(ViewPoint point) {
     return positionInRow(layout_, layout_.span(viewport_.rowAtY(point.y)), point.x);
 }

@@ -32,6 +32,11 @@ class TextView {
     std::string text() const { return document_.text(); }
     std::size_t textLength() const { return document_.size(); }
     std::string bytes(std::size_t from, std::size_t to) const { return document_.slice(from, to); }
+    // The bytes [from, to) straight into the platform's buffer `out`: a novel is handed
+    // out without a copy in between.
+    void copyBytes(std::size_t from, std::size_t to, char* out) const {
+        document_.copy(from, to, out);
+    }
 
     // How wide each character is and how tall a row; forgets the wrapping done so far.
     // `measure` is kept and asked about each character the first time it is laid out.
@@ -49,6 +54,9 @@ class TextView {
     std::size_t selectionStart() const { return std::min(anchor_, caret_.offset); }
     std::size_t selectionEnd() const { return std::max(anchor_, caret_.offset); }
     std::string selectedText() const;
+    // The start of the character that holds `offset`: the offset itself where one starts,
+    // else the start of the two-byte character or the CR LF that it splits.
+    std::size_t characterStart(std::size_t offset) { return layout_.boundaryAtOrBefore(offset); }
 
     // The user's keys and mouse. Without `extendSelection` the selection collapses onto
     // the moved caret; with it (Shift) the anchor stays.
@@ -85,6 +93,11 @@ class TextView {
     ScrollBarState scrollBar() { return viewport_.scrollBar(); }
 
     std::vector<VisibleRow> visibleRows() { return viewport_.visibleRows(); }
+    // Rows counted from the text's start: all of them, and those above the top row. Both
+    // wrap every paragraph they pass, so they cost time in proportion to the text; they
+    // answer tools that ask for line numbers, never the painting.
+    std::size_t rowCount();
+    std::size_t firstVisibleRow();
     std::vector<int> byteAdvances(const VisibleRow& row);
     std::optional<HighlightSpan> selectionHighlight(const VisibleRow& row);
     TextPosition positionAt(ViewPoint point);
@@ -94,6 +107,7 @@ class TextView {
     std::optional<ViewPoint> caretPoint() { return pointOf(caret_); }
 
   private:
+    std::size_t rowsBefore(RowRef row);
     void placeCaret(TextPosition caret, bool extendSelection);
     void forgetTyping();
     bool replaceSelectionBy(std::string_view bytes, EditKind kind);

@@ -1,31 +1,11 @@
-// The editor as a standard EDIT control: wraps at its width, scrolls vertically only,
-// hides its selection while unfocused and has no length limit.
+// The editor as a window of the text view class: wraps at its width, scrolls vertically
+// only, hides its selection while unfocused and has no length limit. The styles that an
+// edit control would read tell tools the same: multi-line, vertical scroll bar, no border.
 #include "editor_control.h"
 
 #include "screen.h"
+#include "text_view_window.h"
 #include "window_text.h"
-
-#include <algorithm>
-
-namespace {
-
-// Whether the platform's edit control counts a two-byte character as one position.
-// Windows keeps an ANSI control's text as bytes; Wine keeps UTF-16 and counts characters.
-bool editControlCountsCharacters() {
-    HWND probe = CreateWindowExA(0, "EDIT", "中", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                 GetModuleHandleA(nullptr), nullptr);
-    SendMessageA(probe, EM_SETSEL, 0, -1);
-    DWORD end = 0;
-    SendMessageA(probe, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&end));
-    DestroyWindow(probe);
-    return end == 1;
-}
-
-std::size_t characterBytes(const Text& text, std::size_t pos) {
-    return IsDBCSLeadByte(static_cast<BYTE>(text[pos])) && pos + 1 < text.size() ? 2 : 1;
-}
-
-} // namespace
 
 EditorControl::~EditorControl() {
     if (font_) DeleteObject(font_);
@@ -34,83 +14,43 @@ EditorControl::~EditorControl() {
 
 bool EditorControl::create(HWND parent, const ControlDefinition& place, int controlId,
                            const EditorDefinition& look) {
-    countsCharacters_ = editControlCountsCharacters();
+    if (!registerTextViewClass()) return false;
     textColour_ = static_cast<COLORREF>(look.textColour);
     backgroundColour_ = static_cast<COLORREF>(look.backgroundColour);
     background_ = CreateSolidBrush(backgroundColour_);
     DWORD style = WS_CHILD | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL | ES_LEFT |
                   (place.visible ? WS_VISIBLE : 0);
-    window_ = CreateWindowExA(0, "EDIT", "", style, place.left, place.top, place.width,
+    window_ = CreateWindowExA(0, kTextViewClass, "", style, place.left, place.top, place.width,
                               place.height, parent, reinterpret_cast<HMENU>(INT_PTR{controlId}),
                               GetModuleHandleA(nullptr), nullptr);
-    if (!window_) return false;
-    SendMessageA(window_, EM_SETLIMITTEXT, 0, 0);
-    return true;
+    return window_ != nullptr;
 }
 
 bool EditorControl::isTextChangeNotification(HWND control, int code) const {
     return control == window_ && code == EN_CHANGE;
 }
 
-void EditorControl::forgetText() {
-    text_.reset();
+Text EditorControl::text() const {
+    return windowText(window_);
 }
 
-bool EditorControl::swallowsKey(const MSG& message) const {
-    if (message.hwnd != window_ || !isReadOnly()) return false;
-    bool enterDown = message.message == WM_KEYDOWN && message.wParam == VK_RETURN;
-    bool lineBreak =
-        message.message == WM_CHAR && (message.wParam == '\r' || message.wParam == '\n');
-    return enterDown || lineBreak;
-}
-
-const Text& EditorControl::cachedText() {
-    if (!text_) text_ = windowText(window_);
-    return *text_;
-}
-
-Text EditorControl::text() {
-    return cachedText();
-}
-
-int EditorControl::textLength() {
-    return static_cast<int>(cachedText().size());
+int EditorControl::textLength() const {
+    return static_cast<int>(SendMessageA(window_, WM_GETTEXTLENGTH, 0, 0));
 }
 
 void EditorControl::replaceText(const Text& text) {
     SetWindowTextA(window_, text.c_str());
-    // Read back rather than kept: the control may not hold exactly the bytes it was given.
-    forgetText();
 }
 
-int EditorControl::toControlUnits(int bytes) {
-    if (!countsCharacters_) return bytes;
-    const Text& text = cachedText();
-    int units = 0;
-    for (std::size_t pos = 0; pos < text.size() && pos < static_cast<std::size_t>(bytes); ++units) {
-        pos += characterBytes(text, pos);
-    }
-    return units;
-}
-
-int EditorControl::toBytes(int units) {
-    if (!countsCharacters_) return units;
-    const Text& text = cachedText();
-    std::size_t pos = 0;
-    for (int unit = 0; unit < units && pos < text.size(); ++unit)
-        pos += characterBytes(text, pos);
-    return static_cast<int>(std::min(pos, text.size()));
-}
-
-int EditorControl::selectionStart() {
+int EditorControl::selectionStart() const {
     DWORD start = 0;
     SendMessageA(window_, EM_GETSEL, reinterpret_cast<WPARAM>(&start), 0);
-    return toBytes(static_cast<int>(start));
+    return static_cast<int>(start);
 }
 
 void EditorControl::select(SelectionRange range) {
-    SendMessageA(window_, EM_SETSEL, static_cast<WPARAM>(toControlUnits(range.anchor)),
-                 static_cast<LPARAM>(toControlUnits(range.caret)));
+    SendMessageA(window_, EM_SETSEL, static_cast<WPARAM>(range.anchor),
+                 static_cast<LPARAM>(range.caret));
     SendMessageA(window_, EM_SCROLLCARET, 0, 0);
 }
 
@@ -120,7 +60,6 @@ bool EditorControl::isReadOnly() const {
 
 void EditorControl::setReadOnly(bool readOnly) {
     SendMessageA(window_, EM_SETREADONLY, readOnly, 0);
-    InvalidateRect(window_, nullptr, TRUE);
 }
 
 LOGFONTA EditorControl::font() const {
@@ -141,7 +80,7 @@ void EditorControl::setFont(const LOGFONTA& description) {
 
 void EditorControl::setTextColour(COLORREF colour) {
     textColour_ = colour;
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 std::optional<HBRUSH> EditorControl::colours(HWND control, HDC dc) const {

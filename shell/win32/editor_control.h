@@ -1,7 +1,6 @@
-// The main window's editor 编辑框1. For now it is the platform's multi-line edit control;
-// everything that knows this stays behind this class, whose positions are GBK byte
-// offsets whatever the control counts in, so a text view of our own can replace it
-// without touching the services built on it.
+// The main window's editor 编辑框1: a window of our text view class, which holds the GBK
+// bytes itself, so every position here is a byte offset as the services count them.
+// Everything that knows how the editor is made stays behind this class.
 #pragma once
 
 #include "shell/control_rules.h"
@@ -22,20 +21,15 @@ class EditorControl {
                 const EditorDefinition& look);
     HWND handle() const { return window_; }
 
-    // Whether a WM_COMMAND notification says that the editor's text changed.
+    // Whether a WM_COMMAND notification says that the user changed the editor's text.
     bool isTextChangeNotification(HWND control, int code) const;
-    // Every change of the text must come through here or replaceText.
-    void forgetText();
-    // Keys the control must not see: Enter while read-only, which would move the caret.
-    bool swallowsKey(const MSG& message) const;
 
-    Text text();
-    int textLength();
-    // The replacement raises the control's own change notification; the caller decides
-    // what it means.
+    Text text() const;
+    int textLength() const;
+    // Raises no change notification: the caller decides what the replacement means.
     void replaceText(const Text& text);
 
-    int selectionStart();
+    int selectionStart() const;
     // Selects from anchor to caret and scrolls the caret into view.
     void select(SelectionRange range);
 
@@ -55,17 +49,9 @@ class EditorControl {
     void setOuterSize(SIZE size);
 
   private:
-    const Text& cachedText();
-    int toControlUnits(int bytes);
-    int toBytes(int units);
-
     HWND window_ = nullptr;
     HFONT font_ = nullptr;
     HBRUSH background_ = nullptr;
     COLORREF textColour_ = 0;
     COLORREF backgroundColour_ = 0;
-    // The control counts characters rather than bytes (as Wine's does), so positions
-    // are translated through the text.
-    bool countsCharacters_ = false;
-    std::optional<Text> text_;
 };

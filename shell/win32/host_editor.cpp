@@ -11,9 +11,8 @@ Text Win32Host::getEditorText() {
 
 void Win32Host::setEditorText(const Text& text) {
     onMainWindow([&] {
-        replacingText_ = true;
+        // The replacement raises nothing itself; the event comes once, after it.
         editor_.replaceText(text);
-        replacingText_ = false;
         if (kEvents.editorTextChanged) kEvents.editorTextChanged();
     });
 }

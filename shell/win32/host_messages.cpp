@@ -20,7 +20,7 @@ bool Win32Host::filterMessage(MSG& message) {
     if (root == mainWindow_) {
         // Before the editor sees them, so the shortcuts work while it has the focus.
         if (TranslateAcceleratorA(mainWindow_, accelerators_, &message)) return true;
-        return editor_.swallowsKey(message) || handleNavigationKey(message, root);
+        return handleNavigationKey(message, root);
     }
     if (root == findWindow_.handle()) {
         return findWindow_.swallowsKey(message) || handleNavigationKey(message, root);
@@ -36,10 +36,10 @@ void Win32Host::onCommand(WPARAM wParam, LPARAM lParam) {
         if (MenuHandler handler = menuHandler(*item)) handler();
         return;
     }
-    if (editor_.isTextChangeNotification(reinterpret_cast<HWND>(lParam), HIWORD(wParam))) {
-        editor_.forgetText();
-        // setEditorText raises the event itself, once, after the whole replacement.
-        if (!replacingText_ && kEvents.editorTextChanged) kEvents.editorTextChanged();
+    // The user's changes only: setEditorText raises the event itself.
+    if (editor_.isTextChangeNotification(reinterpret_cast<HWND>(lParam), HIWORD(wParam)) &&
+        kEvents.editorTextChanged) {
+        kEvents.editorTextChanged();
     }
 }
 

@@ -148,7 +148,6 @@ class Win32Host final : public HostServices {
     MenuBar menuBar_;
     EditorControl editor_;
     RememberedSelection selection_;
-    bool replacingText_ = false;
     Timers timers_;
     CommonDialogState commonDialog_;
     FindTextWindow findWindow_;

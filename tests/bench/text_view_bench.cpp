@@ -1,6 +1,7 @@
 // How the editor's text view copes with novels of 1 to 50 MB: opening (setText and the
 // first screen), an auto-read step near the start and near the end, typing in the
 // middle of the longest paragraph, and handing the whole text back.
+#include "novel_writer.h"
 #include "shell/text_view/text_view.h"
 
 #include <benchmark/benchmark.h>
@@ -10,10 +11,7 @@
 #endif
 
 #include <algorithm>
-#include <cstdint>
 #include <functional>
-#include <map>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -24,61 +22,10 @@ constexpr int kViewHeight = 208;
 constexpr int kRowHeight = 12;
 constexpr std::size_t kReadingBlock = 5;
 constexpr std::size_t kReadingStep = 3;
-constexpr std::size_t kKilobyte = 1024;
-constexpr std::size_t kMegabyte = 1024 * kKilobyte;
-
-const std::string kComma = "，";
-const std::string kFullStop = "。";
-const std::string kParagraphIndent = "　　";
 
 int fontWidth(std::string_view character) {
     return character.size() == 2 ? 12 : 6;
 }
-
-// A deterministic GBK novel: GB2312 characters (lead 0xB0 to 0xD7, trail 0xA1 to 0xFE)
-// in clauses ended by "，" or "。", paragraphs indented by two full-width spaces and
-// separated by "\r\n".
-class NovelWriter {
-  public:
-    explicit NovelWriter(std::uint32_t seed) : random_(seed) {}
-
-    std::string write(std::size_t bytes, std::function<std::size_t()> paragraphLength) {
-        std::string text;
-        text.reserve(bytes + 4 * kKilobyte);
-        while (text.size() < bytes) {
-            if (!text.empty()) text += "\r\n";
-            appendParagraph(text, std::min(paragraphLength(), bytes - text.size()));
-        }
-        return text;
-    }
-
-    // Mostly paragraphs of a few lines, many short lines of dialogue, a few long ones.
-    std::size_t mixedLength() {
-        const std::uint32_t kind = random_() % 100;
-        if (kind < 30) return 20 + random_() % 80;
-        if (kind < 85) return 100 + random_() % 500;
-        return 600 + random_() % 2400;
-    }
-
-  private:
-    void appendParagraph(std::string& text, std::size_t bytes) {
-        const std::size_t end = text.size() + std::max<std::size_t>(bytes, 8);
-        text += kParagraphIndent;
-        while (text.size() + 2 < end) {
-            std::size_t clause = 8 + random_() % 22;
-            while (clause-- > 0 && text.size() + 2 < end)
-                appendCharacter(text);
-            text += random_() % 4 == 0 ? kFullStop : kComma;
-        }
-    }
-
-    void appendCharacter(std::string& text) {
-        text += static_cast<char>(0xB0 + random_() % (0xD7 - 0xB0 + 1));
-        text += static_cast<char>(0xA1 + random_() % (0xFE - 0xA1 + 1));
-    }
-
-    std::mt19937 random_;
-};
 
 struct Novel {
     const char* name;
@@ -87,18 +34,9 @@ struct Novel {
 
 const std::vector<Novel>& novels() {
     static const std::vector<Novel> all = [] {
-        NovelWriter writer(20240611);
-        const auto mixed = [&writer] { return writer.mixedLength(); };
         std::vector<Novel> made;
-        made.push_back({"1KB", writer.write(kKilobyte, mixed)});
-        const std::pair<const char*, std::size_t> sizes[] = {
-            {"1MB", 1}, {"5MB", 5}, {"20MB", 20}, {"50MB", 50}};
-        for (const auto& [name, megabytes] : sizes) {
-            made.push_back({name, writer.write(megabytes * kMegabyte, mixed)});
-        }
-        made.push_back({"1MB_one_paragraph", writer.write(kMegabyte, [] { return kMegabyte; })});
-        made.push_back(
-            {"1MB_100KB_paragraphs", writer.write(kMegabyte, [] { return 100 * kKilobyte; })});
+        for (const NovelShape& shape : kNovelShapes)
+            made.push_back({shape.name, writeNovel(shape)});
         return made;
     }();
     return all;
@@ -127,16 +65,6 @@ void autoReadStep(TextView& view) {
     view.select(start, start + kReadingBlock);
     benchmark::DoNotOptimize(view.visibleRows());
     benchmark::DoNotOptimize(view.caretPoint());
-}
-
-std::pair<std::size_t, std::size_t> longestParagraph(const std::string& text) {
-    std::pair<std::size_t, std::size_t> longest{0, 0};
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find("\r\n", start), text.size());
-        if (end - start > longest.second - longest.first) longest = {start, end};
-        start = end + 2;
-    }
-    return longest;
 }
 
 void open(benchmark::State& state, const Novel& novel) {
@@ -190,11 +118,6 @@ void typeCharacter(TextView& view) {
     view.typeByte(character[1]);
     benchmark::DoNotOptimize(view.visibleRows());
     benchmark::DoNotOptimize(view.caretPoint());
-}
-
-std::size_t middleOfLongestParagraph(const std::string& text) {
-    const auto [start, end] = longestParagraph(text);
-    return start + (end - start) / 4 * 2; // an even offset: a character start
 }
 
 void type(benchmark::State& state, const Novel& novel) {
