@@ -17,7 +17,8 @@
 # Other scripts source this file and call wine_env_load after setup.
 
 readonly WINE_ENV_SCREEN=1024x768
-readonly WINE_ENV_READY_MARK=.vellumry-prefix-ready
+# Named anew whenever the prefix's set-up changes, so that older prefixes are made again.
+readonly WINE_ENV_READY_MARK=.vellumry-prefix-ready-2
 
 wine_env_fail() {
     echo "wine_env: $*" >&2
@@ -103,6 +104,15 @@ wine_env_create_prefix() {
     wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$WINE_ENV_SCREEN" /f
     # Without Marlett the caption buttons are drawn as letters.
     cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    # The prefix has no 宋体 (SimSun). The mapper's own choice for it, WenQuanYi Zen Hei,
+    # loses thin strokes at the editor's small sizes ("一" drew blank); its Sharp cut has
+    # hand-made bitmaps for those sizes. The font comes from fonts-wqy-zenhei, which Wine
+    # finds through fontconfig.
+    local face
+    for face in 宋体 SimSun; do
+        wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontSubstitutes' \
+            /v "$face" /d "WenQuanYi Zen Hei Sharp" /f
+    done
     wineserver -k
     wineserver -w
     touch "$WINEPREFIX/$WINE_ENV_READY_MARK"

@@ -21,6 +21,16 @@ std::span<const Command> inputCommands();
 std::span<const Command> boxCommands();
 std::span<const Command> versionCommands();
 std::span<const Command> startupCommands();
+std::span<const Command> dropCommands();
+std::span<const Command> fileDialogCommands();
+std::span<const Command> heldFileCommands();
+std::span<const Command> typingCommands();
+std::span<const Command> gbkTextCommands();
+std::span<const Command> selectionCommands();
+std::span<const Command> findWindowCommands();
+std::span<const Command> fontDialogCommands();
+std::span<const Command> windowChangeCommands();
+std::span<const Command> menuModeCommands();
 
 // A decimal number or a 0x-prefixed hexadecimal one; anything else throws.
 long numberArgument(const char* text);
