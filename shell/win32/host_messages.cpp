@@ -14,7 +14,7 @@ void Win32Host::dispatch(MSG& message) {
 bool Win32Host::filterMessage(MSG& message) {
     bool altFirstDown = message.message == WM_SYSKEYDOWN && message.wParam == VK_MENU &&
                         !(message.lParam & (1 << 30));
-    if (altFirstDown) hotkeys_.altKeyPressed();
+    if (altFirstDown) hotkeys_.altKeyPressed(message.time);
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (!root) return false;
     if (root == mainWindow_) {

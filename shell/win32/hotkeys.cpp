@@ -33,6 +33,7 @@ LRESULT CALLBACK Hotkeys::listener(HWND window, UINT message, WPARAM wParam, LPA
     int lastId = hotkeyIdForRegistration(hotkeys.registrations_);
     if (message == WM_HOTKEY && isReaderHotkeyId(id, lastId)) {
         hotkeys.pressedSinceAlt_ = true;
+        hotkeys.hotkeyTime_ = static_cast<DWORD>(GetMessageTime());
         if (hotkeys.receiver_ && kEvents.hotkeyFeedback) kEvents.hotkeyFeedback(id, 0);
     }
     return DefSubclassProc(window, message, wParam, lParam);

@@ -10,8 +10,13 @@ class Hotkeys {
     int registerHotkey(HWND target, HWND receiver, int modifierCode, int virtualKey);
 
     // Releasing Alt after a lone Alt press opens the menu bar. A hotkey swallows the
-    // other key, so releasing Alt after one looks the same; these tell them apart.
-    void altKeyPressed() { pressedSinceAlt_ = false; }
+    // other key, so releasing Alt after one looks the same; these tell them apart. The
+    // times are the messages' own: when the program was busy, the platform can hand over
+    // a hotkey before the Alt press that belongs to it, and that older press must not
+    // undo the hotkey.
+    void altKeyPressed(DWORD messageTime) {
+        if (static_cast<LONG>(messageTime - hotkeyTime_) > 0) pressedSinceAlt_ = false;
+    }
     bool pressedSinceAlt() const { return pressedSinceAlt_; }
 
   private:
@@ -22,4 +27,5 @@ class Hotkeys {
     bool listening_ = false;
     HWND receiver_ = nullptr;
     bool pressedSinceAlt_ = false;
+    DWORD hotkeyTime_ = 0;
 };
