@@ -11,7 +11,6 @@
 namespace {
 
 constexpr const char* kFindWindowCaption = "查找文本";
-constexpr UINT kMessageTimeoutMs = 5000;
 
 std::vector<HWND> findWindows(DWORD processId) {
     struct Search {
@@ -45,14 +44,6 @@ HWND childOfClass(HWND window, const char* className) {
     throw std::runtime_error(std::string("the find window has no ") + className);
 }
 
-void send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &result)) {
-        throw std::runtime_error("the find window does not answer");
-    }
-}
-
 // "count <n>", then for each window "owner main|other|none" and "active yes|no".
 int listFindWindows(Arguments) {
     HWND mainWindow = requireMainWindow();
@@ -68,7 +59,7 @@ int listFindWindows(Arguments) {
 
 int typeSearchText(Arguments args) {
     HWND box = childOfClass(requireFindWindow(), "Edit");
-    send(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[0]));
+    sendOrThrow("the find window", box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[0]));
     printField("search", windowText(box));
     return 0;
 }
@@ -76,7 +67,7 @@ int typeSearchText(Arguments args) {
 // Sent, not posted: when it returns, the program has handled the click.
 int clickFind(Arguments) {
     HWND button = childOfClass(requireFindWindow(), "Button");
-    send(button, BM_CLICK, 0, 0);
+    sendOrThrow("the find window", button, BM_CLICK, 0, 0);
     printField("clicked", windowText(button));
     return 0;
 }

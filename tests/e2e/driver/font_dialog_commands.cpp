@@ -15,17 +15,7 @@ constexpr int kFaceList = 0x470;
 constexpr int kStyleList = 0x471;
 constexpr int kSizeList = 0x472;
 constexpr int kColourList = 0x473;
-constexpr UINT kMessageTimeoutMs = 5000;
 constexpr DWORD kDialogTimeoutMs = 5000;
-
-LRESULT send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &result)) {
-        throw std::runtime_error("the font dialog does not answer");
-    }
-    return static_cast<LRESULT>(result);
-}
 
 HWND waitForFontDialog() {
     const DWORD processId = processOf(requireMainWindow());
@@ -42,13 +32,15 @@ HWND waitForFontDialog() {
 void pick(HWND dialog, int list, LRESULT index, const std::string& what) {
     if (index < 0) throw std::runtime_error("the font dialog offers no " + what);
     HWND combo = GetDlgItem(dialog, list);
-    send(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    send(dialog, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+    sendOrThrow("the font dialog", combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+    sendOrThrow("the font dialog", dialog, WM_COMMAND, MAKEWPARAM(list, CBN_SELCHANGE),
+                reinterpret_cast<LPARAM>(combo));
 }
 
 void pickText(HWND dialog, int list, const char* text) {
-    const LRESULT index = send(GetDlgItem(dialog, list), CB_FINDSTRINGEXACT,
-                               static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+    const LRESULT index =
+        sendOrThrow("the font dialog", GetDlgItem(dialog, list), CB_FINDSTRINGEXACT,
+                    static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
     pick(dialog, list, index, text);
 }
 
@@ -56,9 +48,10 @@ void pickText(HWND dialog, int list, const char* text) {
 // the low word and italic in the high word, or the colour itself.
 void pickData(HWND dialog, int list, LRESULT data, const std::string& what) {
     HWND combo = GetDlgItem(dialog, list);
-    const LRESULT count = send(combo, CB_GETCOUNT, 0, 0);
+    const LRESULT count = sendOrThrow("the font dialog", combo, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
-        if (send(combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) == data) {
+        if (sendOrThrow("the font dialog", combo, CB_GETITEMDATA, static_cast<WPARAM>(i), 0) ==
+            data) {
             pick(dialog, list, i, what);
             return;
         }

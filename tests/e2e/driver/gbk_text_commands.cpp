@@ -17,15 +17,6 @@ constexpr UINT kMessageTimeoutMs = 10000;
 constexpr UINT kGbkCodePage = 936;
 constexpr DWORD kActivationTimeoutMs = 2000;
 
-LRESULT sendToEditor(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(editor, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &result)) {
-        throw std::runtime_error("the editor does not answer");
-    }
-    return static_cast<LRESULT>(result);
-}
-
 HWND editor() {
     return requireEditor(requireMainWindow());
 }
@@ -58,17 +49,17 @@ std::string unescaped(const char* text) {
 }
 
 std::string editorBytes(HWND window) {
-    std::string text(sendToEditor(window, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
-    text.resize(
-        sendToEditor(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data())));
+    std::string text(sendOrThrow("the editor", window, WM_GETTEXTLENGTH, 0, 0) + 1, '\0');
+    text.resize(sendOrThrow("the editor", window, WM_GETTEXT, text.size(),
+                            reinterpret_cast<LPARAM>(text.data())));
     return text;
 }
 
 int setText(Arguments args) {
     HWND window = editor();
     const std::string bytes = unescaped(args[0]);
-    sendToEditor(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.c_str()));
-    printField("length", sendToEditor(window, WM_GETTEXTLENGTH, 0, 0));
+    sendOrThrow("the editor", window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(bytes.c_str()));
+    printField("length", sendOrThrow("the editor", window, WM_GETTEXTLENGTH, 0, 0));
     return 0;
 }
 
@@ -95,30 +86,31 @@ int characterBytes(Arguments args) {
                             SMTO_ABORTIFHUNG, kMessageTimeoutMs, &ignored);
     }
     // Answered only after every byte before it was handled.
-    sendToEditor(window, WM_GETTEXTLENGTH, 0, 0);
+    sendOrThrow("the editor", window, WM_GETTEXTLENGTH, 0, 0);
     printLine("sent");
     return 0;
 }
 
 // One WM_IME_CHAR: a two-byte character whole, its lead byte in the high byte.
 int imeCharacter(Arguments args) {
-    sendToEditor(editor(), WM_IME_CHAR, static_cast<WPARAM>(numberArgument(args[0])), 1);
+    sendOrThrow("the editor", editor(), WM_IME_CHAR, static_cast<WPARAM>(numberArgument(args[0])),
+                1);
     printLine("sent");
     return 0;
 }
 
 int lines(Arguments) {
     HWND window = editor();
-    printField("count", sendToEditor(window, EM_GETLINECOUNT, 0, 0));
-    printField("first-visible", sendToEditor(window, EM_GETFIRSTVISIBLELINE, 0, 0));
+    printField("count", sendOrThrow("the editor", window, EM_GETLINECOUNT, 0, 0));
+    printField("first-visible", sendOrThrow("the editor", window, EM_GETFIRSTVISIBLELINE, 0, 0));
     return 0;
 }
 
 // Where the character at a byte offset is drawn: its top-left corner on the screen.
 int point(Arguments args) {
     HWND window = editor();
-    const LRESULT packed =
-        sendToEditor(window, EM_POSFROMCHAR, static_cast<WPARAM>(numberArgument(args[0])), 0);
+    const LRESULT packed = sendOrThrow("the editor", window, EM_POSFROMCHAR,
+                                       static_cast<WPARAM>(numberArgument(args[0])), 0);
     if (packed == -1) throw std::runtime_error("the offset is not on screen");
     POINT at{static_cast<short>(LOWORD(packed)), static_cast<short>(HIWORD(packed))};
     ClientToScreen(window, &at);

@@ -108,3 +108,13 @@ std::vector<HWND> visibleMessageBoxes(DWORD processId) {
         return IsWindowVisible(w) && processOf(w) == processId && windowClass(w) == "#32770";
     });
 }
+
+LRESULT sendOrThrow(const char* what, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    constexpr UINT kAnswerTimeoutMs = 10000;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs,
+                             &result)) {
+        throw std::runtime_error(std::string(what) + " does not answer");
+    }
+    return static_cast<LRESULT>(result);
+}

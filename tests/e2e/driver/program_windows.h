@@ -24,3 +24,7 @@ std::vector<HWND> visibleMessageBoxes(DWORD processId);
 DWORD processOf(HWND window);
 std::string windowText(HWND window);
 std::string windowClass(HWND window);
+
+// Sends a message and waits for the answer; a window that does not answer within ten
+// seconds is an error naming `what` ("the editor", "the font dialog").
+LRESULT sendOrThrow(const char* what, HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -10,17 +10,7 @@
 
 namespace {
 
-constexpr UINT kMessageTimeoutMs = 5000;
 constexpr DWORD kPollIntervalMs = 1;
-
-LRESULT sendToEditor(HWND editor, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(editor, message, wParam, lParam, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &result)) {
-        throw std::runtime_error("the editor does not answer");
-    }
-    return static_cast<LRESULT>(result);
-}
 
 // The largest child that is meant to show: its own WS_VISIBLE bit, whatever its parent's.
 HWND editorOf(HWND mainWindow) {
@@ -49,8 +39,8 @@ struct Selection {
 
 Selection selectionOf(HWND editor) {
     Selection selection;
-    sendToEditor(editor, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
-                 reinterpret_cast<LPARAM>(&selection.end));
+    sendOrThrow("the editor", editor, EM_GETSEL, reinterpret_cast<WPARAM>(&selection.start),
+                reinterpret_cast<LPARAM>(&selection.end));
     return selection;
 }
 
@@ -69,8 +59,8 @@ double millisecondsSince(LARGE_INTEGER since) {
 
 int selectRange(Arguments args) {
     HWND editor = editorOf(requireMainWindow());
-    sendToEditor(editor, EM_SETSEL, static_cast<WPARAM>(numberArgument(args[0])),
-                 static_cast<LPARAM>(numberArgument(args[1])));
+    sendOrThrow("the editor", editor, EM_SETSEL, static_cast<WPARAM>(numberArgument(args[0])),
+                static_cast<LPARAM>(numberArgument(args[1])));
     printLine(selectionText(selectionOf(editor)));
     return 0;
 }
