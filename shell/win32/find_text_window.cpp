@@ -13,21 +13,6 @@ namespace {
 constexpr const char* kFindWindowClass = "VellumryFind";
 constexpr DWORD kFindWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-void registerFindWindowClass(WNDPROC procedure) {
-    static bool registered = false;
-    if (registered) return;
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hIcon = programIcon();
-    windowClass.hIconSm = programSmallIcon();
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kFindWindowClass;
-    registered = RegisterClassExA(&windowClass) != 0;
-}
-
 HWND createControl(HWND parent, const ControlDefinition& place, const char* windowClass,
                    const char* caption, DWORD style, DWORD exStyle) {
     HWND control = CreateWindowExA(exStyle, windowClass, caption,
@@ -50,7 +35,8 @@ void FindTextWindow::open(HWND owner) {
         }
         return;
     }
-    registerFindWindowClass(procedure);
+    registerProgramWindowClass(kFindWindowClass, procedure,
+                               reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1));
     POINT origin = centredOrigin(kFindWindowWidth, kFindWindowHeight);
     CreateWindowExA(0, kFindWindowClass, kFindWindowTitle, kFindWindowStyle, origin.x, origin.y,
                     kFindWindowWidth, kFindWindowHeight, owner, nullptr, GetModuleHandleA(nullptr),

@@ -57,26 +57,13 @@ LRESULT CALLBACK mainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool registerClass(const char* name, WNDPROC procedure, HBRUSH background) {
-    WNDCLASSEXA windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hIcon = programIcon();
-    windowClass.hIconSm = programSmallIcon();
-    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = background;
-    windowClass.lpszClassName = name;
-    return RegisterClassExA(&windowClass) != 0;
-}
-
 } // namespace
 
 MainWindowFrame createMainWindow(Win32Host& host, HMENU menu) {
     MainWindowFrame frame;
-    if (!registerClass(kOwnerClass, DefWindowProcA, nullptr) ||
-        !registerClass(kMainWindowClass, mainWindowProc,
-                       reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) {
+    if (!registerProgramWindowClass(kOwnerClass, DefWindowProcA, nullptr) ||
+        !registerProgramWindowClass(kMainWindowClass, mainWindowProc,
+                                    reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1))) {
         return frame;
     }
     // A window with an owner gets no taskbar button; the owner itself is never shown.

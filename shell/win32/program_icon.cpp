@@ -1,4 +1,5 @@
-// Loads the program's icon at the sizes the system asks for.
+// Loads the program's icon at the sizes the system asks for, and registers the
+// window classes that carry it.
 #include "program_icon.h"
 
 #include "resource_ids.h"
@@ -19,4 +20,17 @@ HICON programIcon() {
 
 HICON programSmallIcon() {
     return loadIcon(SM_CXSMICON, SM_CYSMICON);
+}
+
+bool registerProgramWindowClass(const char* name, WNDPROC procedure, HBRUSH background) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hIcon = programIcon();
+    windowClass.hIconSm = programSmallIcon();
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = name;
+    return RegisterClassExA(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
