@@ -13,20 +13,17 @@ constexpr int kFastStep = 20;
 constexpr int kFineStep = 2;
 constexpr int kFastestPeriod = 1;
 
-bool timerStopped() {
-    return host().getTimerPeriod(Timer::时钟1) == 0;
-}
-
-// While 时钟1 is stopped (auto-reading off or paused) the speed keys change only the
-// pace to use next: applying the step to the stopped timer would start it unasked, or
-// leave auto-reading checked with a period of 0.
+// Faster by 20 ms above 20, then by 2 ms, never below 1 ms.
 int fasterPeriod(int period) {
     if (period > kFastStep) return period - kFastStep;
     return std::max(period - kFineStep, kFastestPeriod);
 }
 
+// While 时钟1 is stopped (auto-reading off or paused) the speed keys change only the
+// pace to use next: applying the step to the stopped timer would start it unasked, or
+// leave auto-reading checked with a period of 0.
 void changePeriod(int period) {
-    if (timerStopped()) {
+    if (host().getTimerPeriod(Timer::时钟1) == 0) {
         reader.autoReadPeriod = period;
         return;
     }
