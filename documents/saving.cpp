@@ -37,10 +37,15 @@ Text documentPrompt() {
     return "文件 " + currentDocumentPath() + " 的文字已经改变。\r\n想保存文件吗?";
 }
 
+// Written back over its own file, the document keeps the bytes after a 0 or 26 that ended
+// the text the editor was given: the user never saw them, so never chose to drop them.
 bool writeEditorTextTo(const Text& path) {
     const bool holding = reader.documentFile != 0;
+    Bytes bytes = host().textToBytes(host().getEditorText());
+    if (holding && path == currentDocumentPath())
+        bytes += host().readBytesAfterText(reader.documentFile);
     if (holding) host().closeFile(reader.documentFile);
-    const bool written = host().writeFileBytes(path, host().textToBytes(host().getEditorText()));
+    const bool written = host().writeFileBytes(path, bytes);
     if (holding)
         reader.documentFile = host().openFileForReading(written ? path : currentDocumentPath());
     if (!written) host().showMessageBox("保存失败：" + path, kSaveFailedStyle, "Vellumry");

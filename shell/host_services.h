@@ -105,6 +105,10 @@ class HostServices {
     // Files. Handle 0 is no file.
     virtual int openFileForReading(const Text& path) = 0;
     virtual Text readRemainingText(int file) = 0;
+    // The whole file's bytes from where its text ends (see textEndInBytes) to its end: what
+    // the editor never showed and a save back over the file must keep. Empty when the text
+    // runs to the end, for handle 0 and when reading fails.
+    virtual Bytes readBytesAfterText(int file) = 0;
     virtual void closeFile(int file) = 0;
     virtual Bytes textToBytes(const Text& text) = 0;
     virtual bool writeFileBytes(const Text& path, const Bytes& bytes) = 0;

@@ -61,6 +61,22 @@ Text FileTable::readRemainingText(int file) {
     return bytes;
 }
 
+Bytes FileTable::bytesAfterText(int file) {
+    HANDLE handle = find(file);
+    LARGE_INTEGER length{}, position{};
+    if (!handle || !GetFileSizeEx(handle, &length) ||
+        !SetFilePointerEx(handle, LARGE_INTEGER{}, &position, FILE_CURRENT) ||
+        !SetFilePointerEx(handle, LARGE_INTEGER{}, nullptr, FILE_BEGIN)) {
+        return "";
+    }
+    Bytes bytes;
+    const bool read = readUpTo(handle, bytes, static_cast<std::size_t>(length.QuadPart));
+    SetFilePointerEx(handle, position, nullptr, FILE_BEGIN);
+    if (!read) return "";
+    bytes.erase(0, textEndInBytes(bytes.data(), bytes.size()));
+    return bytes;
+}
+
 void FileTable::close(int file) {
     HANDLE handle = nullptr;
     {

@@ -15,6 +15,9 @@ class FileTable {
     int openForReading(const Text& path);
     // The text from the present position, read as readRemainingText describes.
     Text readRemainingText(int file);
+    // The bytes from where the whole file's text ends, read as readBytesAfterText
+    // describes; the present position stays where it was.
+    Bytes bytesAfterText(int file);
     void close(int file);
 
   private:

@@ -13,6 +13,10 @@ Text Win32Host::readRemainingText(int file) {
     return files_.readRemainingText(file);
 }
 
+Bytes Win32Host::readBytesAfterText(int file) {
+    return files_.bytesAfterText(file);
+}
+
 void Win32Host::closeFile(int file) {
     files_.close(file);
 }

@@ -68,6 +68,7 @@ class Win32Host final : public HostServices {
 
     int openFileForReading(const Text& path) override;
     Text readRemainingText(int file) override;
+    Bytes readBytesAfterText(int file) override;
     void closeFile(int file) override;
     Bytes textToBytes(const Text& text) override;
     bool writeFileBytes(const Text& path, const Bytes& bytes) override;

@@ -58,6 +58,14 @@ Text FakeFiles::readRemaining(int handle) {
     return Text(start, length);
 }
 
+Bytes FakeFiles::bytesAfterText(int handle) const {
+    std::lock_guard guard(lock_);
+    auto found = open_.find(handle);
+    if (found == open_.end()) return "";
+    const Bytes& bytes = found->second.bytes;
+    return bytes.substr(textEndInBytes(bytes.data(), bytes.size()));
+}
+
 void FakeFiles::close(int handle) {
     std::lock_guard guard(lock_);
     open_.erase(handle);

@@ -22,6 +22,7 @@ class FakeFiles {
 
     int open(const Text& path);
     Text readRemaining(int handle);
+    Bytes bytesAfterText(int handle) const;
     void close(int handle);
     bool isOpen(int handle) const;
     int openCount() const;

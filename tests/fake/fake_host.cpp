@@ -373,6 +373,10 @@ Text FakeHost::readRemainingText(int file) {
     return files.readRemaining(file);
 }
 
+Bytes FakeHost::readBytesAfterText(int file) {
+    return files.bytesAfterText(file);
+}
+
 void FakeHost::closeFile(int file) {
     note("closeFile " + std::to_string(file));
     files.close(file);

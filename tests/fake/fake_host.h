@@ -152,6 +152,7 @@ class FakeHost : public HostServices {
     void openFindWindow() override;
     int openFileForReading(const Text& path) override;
     Text readRemainingText(int file) override;
+    Bytes readBytesAfterText(int file) override;
     void closeFile(int file) override;
     Bytes textToBytes(const Text& text) override;
     bool writeFileBytes(const Text& path, const Bytes& bytes) override;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 const Text kBook = "C:\\books\\a.txt";
@@ -153,6 +155,56 @@ TEST(Saving, SaveAsOfAnEmptyEditorWritesAnEmptyFile) {
     fake.fileDialogAnswers = {"C:\\empty"};
     fake.run([&] { fake.chooseMenu(menuItem("另存为")); });
     EXPECT_EQ(fake.files.get("C:\\empty.txt"), "");
+}
+
+// A file may hold a byte 0 or 26 that ends the text the editor shows. Writing the document
+// back over its own file must not cut away the bytes from there on, which the user never saw.
+TEST(Saving, WritingTheDocumentBackKeepsTheBytesAfterItsText) {
+    using namespace std::string_literals;
+    struct Case {
+        const char* name;
+        std::optional<MenuItem> item; // none: the window is closed
+        std::deque<int> answers;
+    };
+    for (const Case& c :
+         {Case{"保存", menuItem("保存"), {}}, Case{"新建, Yes", menuItem("新建"), {kYes}},
+          Case{"closing, Yes", std::nullopt, {kNo, kYes}}}) {
+        for (const Bytes& hidden : {"\0tail"s, "\x1A\r\nappendix"s, "\xD6\0"s}) {
+            SCOPED_TRACE(std::string(c.name) + ", hidden bytes of length " +
+                         std::to_string(hidden.size()));
+            FakeHost fake;
+            fake.files.put(kBook, "story" + hidden);
+            fake.boxAnswers = c.answers;
+            fake.run([&] {
+                openAndEdit(fake);
+                EXPECT_EQ(fake.editorText, "story more");
+                if (c.item) {
+                    fake.chooseMenu(*c.item);
+                } else {
+                    fake.requestClose();
+                }
+            });
+            EXPECT_EQ(fake.files.get(kBook), "story more" + hidden);
+        }
+    }
+}
+
+TEST(Saving, TheBytesAfterTheTextSurviveEverySaveButStayOutOfOtherFiles) {
+    using namespace std::string_literals;
+    FakeHost fake;
+    fake.files.put(kBook, "story\0tail"s);
+    fake.fileDialogAnswers = {"C:\\out\\copy.txt"};
+    fake.run([&] {
+        openAndEdit(fake, " more");
+        fake.chooseMenu(menuItem("保存"));
+        fake.typeText(" again");
+        fake.chooseMenu(menuItem("保存"));
+        fake.chooseMenu(menuItem("另存为"));
+        fake.waitForWorkers();
+    });
+    EXPECT_EQ(fake.files.get(kBook), "story more again\0tail"s);
+    EXPECT_EQ(fake.files.get("C:\\out\\copy.txt"), "story more again");
+    EXPECT_TRUE(fake.boxes.empty());
 }
 
 struct FailedWriteCase {
