@@ -6,10 +6,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <atomic>
+#include <cstdio>
 
 namespace {
 
 constexpr std::size_t kChunk = std::size_t{1} << 30;
+constexpr int kTemporaryNameAttempts = 100;
 
 class FileHandle {
   public:
@@ -26,13 +29,24 @@ class FileHandle {
     HANDLE handle_;
 };
 
-// A new temporary file beside `path`, so the final rename stays on one volume.
+// A new, empty file beside `path`, so the final rename stays on one volume. Named here
+// rather than by GetTempFileNameA, which cuts its answer to MAX_PATH bytes although the
+// ANSI file functions take a longer GBK path, and would leave its file behind.
 Text temporaryFileBeside(const Text& path) {
+    static std::atomic<unsigned> serial{GetTickCount()};
     Text directory = directoryOfPath(path);
     directory = (directory.empty() ? Text(".") : directory) + "\\";
-    char name[MAX_PATH + 1] = {};
-    if (!GetTempFileNameA(directory.c_str(), "vly", 0, name)) return "";
-    return name;
+    for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        char name[32];
+        std::snprintf(name, sizeof name, "vly%08X.tmp",
+                      static_cast<unsigned>(GetCurrentProcessId() << 16) ^ serial++);
+        Text candidate = directory + name;
+        FileHandle file(CreateFileA(candidate.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.isOpen()) return candidate;
+        if (GetLastError() != ERROR_FILE_EXISTS) return "";
+    }
+    return "";
 }
 
 bool isAbsence(DWORD error) {
