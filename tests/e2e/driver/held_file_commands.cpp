@@ -1,6 +1,7 @@
 // Plays another program that keeps a file open without sharing it, so that nobody else may
-// open, replace or delete it meanwhile. Permissions cannot stop the program from writing
-// (the tests run as root); a file held this way can.
+// open, replace or delete it meanwhile, or sharing only reading, as a viewer that forbids
+// changes does. Permissions cannot stop the program from writing (the tests run as root); a
+// file held this way can.
 #include "command.h"
 #include "output.h"
 
@@ -27,14 +28,20 @@ class OwnedHandle {
     HANDLE handle_;
 };
 
+DWORD sharing(Arguments args) {
+    if (args.size() < 3 || std::string(args[2]) == "none") return 0;
+    if (std::string(args[2]) == "read") return FILE_SHARE_READ;
+    throw std::invalid_argument("sharing is none or read, not " + std::string(args[2]));
+}
+
 // Prints "held <path>" once the file is open, then keeps it until release-file is run or
 // the time is up; the last line is "released" (exit code 0) or "timed-out" (exit code 1).
 int holdFile(Arguments args) {
     // Made before the file is opened, so that a release given at once is not missed.
     OwnedHandle release(CreateEventA(nullptr, TRUE, FALSE, kReleaseEventName));
     if (!release.get()) throw std::runtime_error("cannot create the release event");
-    OwnedHandle file(CreateFileA(args[0], GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                 FILE_ATTRIBUTE_NORMAL, nullptr));
+    OwnedHandle file(CreateFileA(args[0], GENERIC_READ | GENERIC_WRITE, sharing(args), nullptr,
+                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.get() == INVALID_HANDLE_VALUE)
         throw std::runtime_error("cannot open " + std::string(args[0]) + " (error " +
                                  std::to_string(GetLastError()) + ")");
@@ -55,7 +62,8 @@ int releaseFile(Arguments) {
 }
 
 constexpr Command kCommands[] = {
-    {"hold-file", "<file (Windows path)> <at most ms>", 2, 2, holdFile},
+    {"hold-file", "<file (Windows path)> <at most ms> [none|read: what others may do]", 2, 3,
+     holdFile},
     {"release-file", "", 0, 0, releaseFile},
 };
 

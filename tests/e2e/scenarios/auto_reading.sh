@@ -44,7 +44,7 @@ scenario_begin auto_reading
 book=$(
     for i in $(seq -w 1 80); do
         echo "Line $i of the book: the reading block walks through these words at its pace."
-    done | write_document book.txt
+    done | write_lines_document book.txt
 )
 write_settings <<SETTINGS
 [小说]

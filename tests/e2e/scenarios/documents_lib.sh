@@ -5,7 +5,6 @@
 source "$(dirname "${BASH_SOURCE[0]}")/scenario_lib.sh"
 
 readonly kChangedTextPrompt="文字已经改变,想保存文件吗?"
-readonly kKeepPositionPrompt="是否保存此次浏览的位置？"
 readonly kCaptionTimeoutMs=5000
 readonly kDialogTimeoutMs=15000
 readonly kHoldTimeoutSeconds=5
@@ -101,10 +100,11 @@ save_as() {
     accept_file_dialog "the save dialog accepts $1" "$1"
 }
 
-# Another program opens the file without sharing it and keeps it open until stop_holding.
+# Another program opens the file and keeps it open until stop_holding, sharing nothing, or
+# only reading when the second argument is "read".
 start_holding() {
     local out=$E2E_RUN_DIR/$scenario_name.holder tries=$((kHoldTimeoutSeconds * 20))
-    wine "$E2E_DRIVER" hold-file "$1" $((kHoldTimeoutSeconds * 12000)) >"$out" 2>&1 &
+    wine "$E2E_DRIVER" hold-file "$1" $((kHoldTimeoutSeconds * 12000)) "${2:-none}" >"$out" 2>&1 &
     holder_pid=$!
     trap documents_abandon EXIT
     until grep -q '^held ' "$out"; do
@@ -114,7 +114,7 @@ start_holding() {
         fi
         sleep 0.05
     done
-    pass "another program holds $1 open without sharing it"
+    pass "another program holds $1 open, sharing ${2:-nothing}"
 }
 
 stop_holding() {

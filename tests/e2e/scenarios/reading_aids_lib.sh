@@ -6,8 +6,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/scenario_lib.sh"
 readonly kReactionTimeoutSeconds=5
 # shellcheck disable=SC2034 # the questions, for the scenarios that source this file
 readonly kOpenPrompt="已发现上次阅读文本是否打开？" \
-    kPositionPrompt="已发现上次阅读文本的位置，是否跳到上次阅读位置？" \
-    kKeepPositionPrompt="是否保存此次浏览的位置？"
+    kPositionPrompt="已发现上次阅读文本的位置，是否跳到上次阅读位置？"
 
 # Through the X server's keyboard into the Wine desktop, as a user's key press arrives: the
 # system-wide hotkeys take it whichever window is active, also while the main window is hidden.
@@ -62,7 +61,7 @@ setting_present() {
 }
 
 # A file beside the program, from stdin with CR LF line ends; prints its Windows path.
-write_document() {
+write_lines_document() {
     sed 's/$/\r/' >"$scenario_dir/$1"
     echo "$scenario_windows_dir\\$1"
 }

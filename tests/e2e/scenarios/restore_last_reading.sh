@@ -20,7 +20,7 @@ selection_is() {
 scenario_begin restore_last_reading
 book=$(
     for i in $(seq -w 1 30); do echo "Chapter line $i: where was I when the lamp went out?"; done |
-        write_document "$kBookName"
+        write_lines_document "$kBookName"
 )
 
 # First run: drop, read, keep the position.

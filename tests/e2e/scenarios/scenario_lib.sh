@@ -6,12 +6,19 @@
 # Expects a running environment (scripts/wine_env.sh setup) and in the environment
 # E2E_PREFIX, E2E_RUN_DIR, E2E_DRIVER, E2E_ARTIFACTS and VELLUMRY_EXE (the built program).
 
+# Sourced once, however many of the other libraries a scenario brings in.
+[[ -z "${scenario_lib_loaded:-}" ]] || return 0
+scenario_lib_loaded=1
+
 set -u
 source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine_env.sh"
 
 readonly kMainCaption="把文档拖入窗口即可 By Corvanet"
 readonly kWindowTimeoutMs=15000
 readonly kExitTimeoutSeconds=5
+# Asked at every close while a document is open.
+# shellcheck disable=SC2034 # for the scenarios that source this file
+readonly kKeepPositionPrompt="是否保存此次浏览的位置？"
 
 scenario_failures=0
 program_pid=
