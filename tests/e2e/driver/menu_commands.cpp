@@ -58,19 +58,22 @@ const MenuBarItem& findItem(const std::vector<MenuBarItem>& items, const std::st
     return items[i];
 }
 
-// Posted, not sent: an item that opens a modal box would otherwise block the driver.
+// Posted, not sent: an item that opens a modal box would otherwise block the driver. Given a
+// count, the choices queue up at once, as from a user who keeps clicking.
 int chooseMenu(Arguments args) {
     HWND window = requireMainWindow();
     const auto items = readMenuBar(window);
     const MenuBarItem& item = findItem(items, args[0]);
-    PostMessageA(window, WM_COMMAND, MAKEWPARAM(item.id, 0), 0);
+    const long times = args.size() > 1 ? numberArgument(args[1]) : 1;
+    for (long i = 0; i < times; ++i)
+        PostMessageA(window, WM_COMMAND, MAKEWPARAM(item.id, 0), 0);
     printField("posted", static_cast<long>(item.id));
     return 0;
 }
 
 constexpr Command kCommands[] = {
     {"menu", "", 0, 0, menu},
-    {"choose-menu", "<caption/caption...>", 1, 1, chooseMenu},
+    {"choose-menu", "<caption/caption...> [times]", 1, 2, chooseMenu},
 };
 
 } // namespace

@@ -6,16 +6,12 @@
 # asks about the reading position and ends the program; no other message shows, the settings
 # file keeps every byte and no temporary file is left beside it.
 source "$(dirname "$0")/faults_lib.sh"
+source "$(dirname "$0")/settings_lib.sh"
 
 readonly kWay=${1:?usage: unwritable_settings.sh directory|held|full}
 readonly kBook=书.txt
 readonly kText=$'第一回\r\n风雪夜归人。\r\n'
 readonly kSettings=$'[功能]\r\n只读=真\r\n[其他]\r\n备注=保留\r\n'
-readonly kSettingsFile=配置文件.ini
-
-read_only_item() {
-    drive menu | grep ' 只读$' | cut -d ' ' -f 2
-}
 
 scenario_begin "unwritable_settings_$kWay"
 case $kWay in
@@ -54,8 +50,7 @@ wait_caption "a dropped book opens" "$kBook - 记事本"
 check "the editor shows its text" "$(escaped "$kText")" "$(drive editor-text)"
 drive choose-menu 功能/只读 >/dev/null
 switched=$([[ $initially == checked ]] && echo unchecked || echo checked)
-tries=50
-until [[ "$(read_only_item)" == "$switched" ]] || ((tries-- <= 0)); do sleep 0.1; done
+wait_for read_only_is "$switched"
 check "只读 switches" "$switched" "$(read_only_item)"
 check "no message box" "" "$(drive message-boxes)"
 
