@@ -31,6 +31,7 @@ std::span<const Command> findWindowCommands();
 std::span<const Command> fontDialogCommands();
 std::span<const Command> windowChangeCommands();
 std::span<const Command> menuModeCommands();
+std::span<const Command> resourceCommands();
 
 // A decimal number or a 0x-prefixed hexadecimal one; anything else throws.
 long numberArgument(const char* text);

@@ -18,11 +18,11 @@ namespace {
 
 std::vector<Command> allCommands() {
     std::vector<Command> commands;
-    for (auto group :
-         {windowCommands(), editorCommands(), menuCommands(), inputCommands(), boxCommands(),
-          versionCommands(), startupCommands(), selectionCommands(), findWindowCommands(),
-          fontDialogCommands(), windowChangeCommands(), menuModeCommands(), dropCommands(),
-          fileDialogCommands(), heldFileCommands(), typingCommands(), gbkTextCommands()}) {
+    for (auto group : {windowCommands(), editorCommands(), menuCommands(), inputCommands(),
+                       boxCommands(), versionCommands(), startupCommands(), selectionCommands(),
+                       findWindowCommands(), fontDialogCommands(), windowChangeCommands(),
+                       menuModeCommands(), dropCommands(), fileDialogCommands(), heldFileCommands(),
+                       typingCommands(), gbkTextCommands(), resourceCommands()}) {
         commands.insert(commands.end(), group.begin(), group.end());
     }
     return commands;

@@ -6,6 +6,7 @@
 #include "editor_report.h"
 #include "menu_report.h"
 #include "probe_protocol.h"
+#include "resource_report.h"
 
 #include <windows.h>
 
@@ -34,6 +35,8 @@ std::string replyFor(ProbeRequest request, HWND window, HWND target) {
         return finishPainting(window);
     case ProbeRequest::boxIcon:
         return boxIconReport(target);
+    case ProbeRequest::guiObjects:
+        return guiObjectsReport();
     }
     return "unknown request\n";
 }

@@ -18,6 +18,7 @@ enum class ProbeRequest : std::uint32_t {
     editorColours = 3,
     finishPainting = 4,
     boxIcon = 5,
+    guiObjects = 6,
 };
 
 struct ProbeBlock {
