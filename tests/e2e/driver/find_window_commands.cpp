@@ -57,10 +57,14 @@ int listFindWindows(Arguments) {
     return 0;
 }
 
+// The box's text is read back with WM_GETTEXT: GetWindowTextA does not ask a control of
+// another process for it.
 int typeSearchText(Arguments args) {
     HWND box = childOfClass(requireFindWindow(), "Edit");
     sendOrThrow("the find window", box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args[0]));
-    printField("search", windowText(box));
+    char text[256] = {};
+    sendOrThrow("the find window", box, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    printField("search", text);
     return 0;
 }
 

@@ -31,7 +31,7 @@ wait_for find_window_is_active
 check "choosing it again brings the find window forward" yes "$(field active "$(drive find-windows)")"
 check "and opens no second one" 1 "$(field count "$(drive find-windows)")"
 
-drive find-type bc >/dev/null
+check "the search box takes bc" bc "$(field search "$(drive find-type bc)")"
 drive find-click >/dev/null
 check "bc is found at byte 1, two bytes selected" "1 3" "$(drive editor-sel)"
 check "the editor takes the focus: the main window is in front" foreground "$(drive foreground)"
