@@ -3,6 +3,7 @@
 // to the menu bar instead of the window.
 #include "command.h"
 #include "output.h"
+#include "process_handle.h"
 #include "program_windows.h"
 
 #include <stdexcept>
@@ -11,25 +12,10 @@ namespace {
 
 constexpr DWORD kIdleTimeoutMs = 5000;
 
-class ProcessHandle {
-  public:
-    explicit ProcessHandle(DWORD processId)
-        : handle_(OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId)) {
-        if (!handle_) throw std::runtime_error("cannot open the program's process");
-    }
-    ~ProcessHandle() { CloseHandle(handle_); }
-    ProcessHandle(const ProcessHandle&) = delete;
-    ProcessHandle& operator=(const ProcessHandle&) = delete;
-    HANDLE get() const { return handle_; }
-
-  private:
-    HANDLE handle_;
-};
-
 // "menu-mode yes|no".
 int menuMode(Arguments) {
     HWND window = requireMainWindow();
-    ProcessHandle process(processOf(window));
+    ProcessHandle process(processOf(window), SYNCHRONIZE | PROCESS_QUERY_INFORMATION);
     if (WaitForInputIdle(process.get(), kIdleTimeoutMs) != 0)
         throw std::runtime_error("the program does not get through its input");
     GUITHREADINFO info{};

@@ -6,6 +6,7 @@
 #include "command.h"
 #include "output.h"
 #include "probe_client.h"
+#include "process_handle.h"
 #include "program_windows.h"
 
 #include <psapi.h>
@@ -32,21 +33,6 @@ struct SystemHandleEntry {
 struct SystemHandleTable {
     ULONG count;
     SystemHandleEntry entries[1];
-};
-
-class ProcessHandle {
-  public:
-    explicit ProcessHandle(DWORD processId)
-        : handle_(OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, processId)) {
-        if (!handle_) throw std::runtime_error("cannot open the program's process");
-    }
-    ~ProcessHandle() { CloseHandle(handle_); }
-    ProcessHandle(const ProcessHandle&) = delete;
-    ProcessHandle& operator=(const ProcessHandle&) = delete;
-    HANDLE get() const { return handle_; }
-
-  private:
-    HANDLE handle_;
 };
 
 void printBytes(const char* key, unsigned long long value) {
@@ -96,7 +82,7 @@ void printProbeLines(const std::string& reply) {
 int resources(Arguments) {
     HWND window = requireMainWindow();
     const DWORD processId = processOf(window);
-    ProcessHandle process(processId);
+    ProcessHandle process(processId, PROCESS_QUERY_INFORMATION | PROCESS_VM_READ);
     PROCESS_MEMORY_COUNTERS_EX memory{};
     memory.cb = sizeof memory;
     if (!GetProcessMemoryInfo(process.get(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),

@@ -127,6 +127,17 @@ stop_holding() {
     holder_pid=
 }
 
+# Closes the window while a document is open and answers No to keeping the reading
+# position: the program ends with exit code 0.
+close_forgetting_position() {
+    drive press-escape >/dev/null
+    require_boxes "closing asks whether to keep the reading position" 1
+    check "the question" "$kKeepPositionPrompt" "$(field text "$boxes")"
+    drive answer-box no >/dev/null
+    wait_program_exit
+    check "No, and the program ends with exit code 0" 0 "$program_exit"
+}
+
 documents_abandon() {
     if [[ -n "$holder_pid" ]] && wine_env_running "$holder_pid"; then
         kill -KILL "$holder_pid"

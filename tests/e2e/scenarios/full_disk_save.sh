@@ -72,9 +72,5 @@ check "with room again 保存 writes the change" "" \
     "$(cmp "$E2E_RUN_DIR/full_disk_save.changed" "$small_disk/$kDraft" 2>&1)"
 check "no message box" "" "$(drive message-boxes)"
 
-drive press-escape >/dev/null
-require_boxes "closing asks whether to keep the reading position" 1
-drive answer-box no >/dev/null
-wait_program_exit
-check "the program ends with exit code 0" 0 "$program_exit"
+close_forgetting_position
 scenario_end

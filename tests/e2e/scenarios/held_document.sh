@@ -55,9 +55,5 @@ wait_for_book "X$kText"
 check_file_bytes "once it is free, 保存 writes the change" "$kBook" "X$kText"
 check "no message box" "" "$(drive message-boxes)"
 
-drive press-escape >/dev/null
-require_boxes "closing asks whether to keep the reading position" 1
-drive answer-box no >/dev/null
-wait_program_exit
-check "the program ends with exit code 0" 0 "$program_exit"
+close_forgetting_position
 scenario_end

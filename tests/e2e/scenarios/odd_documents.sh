@@ -95,9 +95,5 @@ done
 check "no temporary file is left" "$(printf '%s\n' "${kCases[@]%% *}" 配置文件.ini | LC_ALL=C sort | paste -s -d ' ')" \
     "$(folder_files)"
 
-drive press-escape >/dev/null
-require_boxes "closing asks whether to keep the reading position" 1
-drive answer-box no >/dev/null
-wait_program_exit
-check "the program ends with exit code 0" 0 "$program_exit"
+close_forgetting_position
 scenario_end
