@@ -57,6 +57,10 @@ drive type-text 'X' >/dev/null
 drive choose-menu 文件/保存 >/dev/null
 require_boxes "保存 onto the full disk fails and says so" 1
 check_box "the failure box" "Vellumry" "保存失败：$draft" "1" exclamation
+shot=$E2E_ARTIFACTS/full-disk-save.png
+drive finish-painting >/dev/null
+import -display "$DISPLAY" -window root "$shot"
+echo "screenshot: $shot"
 drive answer-box ok >/dev/null
 require_boxes "OK closes it" 0
 (printf X && cat "$E2E_RUN_DIR/full_disk_save.draft") >"$E2E_RUN_DIR/full_disk_save.changed"
