@@ -66,13 +66,13 @@ start_program() {
 }
 
 # One driver subcommand. Its output goes through a file, never a pipe (see wine_env.sh);
-# its diagnostics go to stderr.
+# its diagnostics go to stderr, also Wine's when a subcommand answered nothing at all.
 drive() {
     local out=$E2E_RUN_DIR/driver.out err=$E2E_RUN_DIR/driver.err rc
     wine "$E2E_DRIVER" "$@" >"$out" 2>"$err"
     rc=$?
     cat "$out"
-    [[ $rc -eq 0 ]] || sed "s/^/driver $1: /" "$err" >&2
+    [[ $rc -eq 0 && -s "$out" ]] || sed "s/^/driver $1 (exit code $rc): /" "$err" >&2
     return $rc
 }
 
