@@ -51,11 +51,6 @@ int EditorControl::selectionStart() const {
 void EditorControl::select(SelectionRange range) {
     SendMessageA(window_, EM_SETSEL, static_cast<WPARAM>(range.anchor),
                  static_cast<LPARAM>(range.caret));
-    SendMessageA(window_, EM_SCROLLCARET, 0, 0);
-}
-
-bool EditorControl::isReadOnly() const {
-    return (GetWindowLongA(window_, GWL_STYLE) & ES_READONLY) != 0;
 }
 
 void EditorControl::setReadOnly(bool readOnly) {

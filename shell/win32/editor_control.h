@@ -30,10 +30,9 @@ class EditorControl {
     void replaceText(const Text& text);
 
     int selectionStart() const;
-    // Selects from anchor to caret and scrolls the caret into view.
+    // Selects from anchor to caret; the view scrolls the caret into view itself.
     void select(SelectionRange range);
 
-    bool isReadOnly() const;
     void setReadOnly(bool readOnly);
 
     LOGFONTA font() const;

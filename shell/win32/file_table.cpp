@@ -2,33 +2,13 @@
 #include "file_table.h"
 
 #include "shell/text_rules.h"
+#include "whole_files.h"
 
 #include <algorithm>
 
-namespace {
-
-// Reads up to `size` bytes from the present position; false when a read fails.
-bool readUpTo(HANDLE file, Bytes& buffer, std::size_t size) {
-    buffer.resize(size);
-    std::size_t done = 0;
-    while (done < size) {
-        DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1u << 30));
-        DWORD got = 0;
-        if (!ReadFile(file, buffer.data() + done, chunk, &got, nullptr)) return false;
-        if (got == 0) break;
-        done += got;
-    }
-    buffer.resize(done);
-    return true;
-}
-
-} // namespace
-
 int FileTable::openForReading(const Text& path) {
     if (path.empty()) return 0;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ,
-                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = openSharedForReading(path);
     if (file == INVALID_HANDLE_VALUE) return 0;
     std::lock_guard guard(lock_);
     auto free = std::find(slots_.begin(), slots_.end(), nullptr);

@@ -28,5 +28,7 @@ bool SettingsStore::write(const Text& path, const Text& section, const Text& key
     std::optional<Bytes> content = readWholeFile(file);
     if (!content) return false;
     std::optional<Bytes> updated = writeIniValue(*content, sectionName, keyName, value);
-    return updated && replaceWholeFile(file, *updated);
+    if (!updated) return false;
+    // The position is written every ten seconds, mostly unchanged: no rewrite for that.
+    return *updated == *content || replaceWholeFile(file, *updated);
 }

@@ -73,26 +73,38 @@ bool writeNewFile(const Text& path, const Bytes& bytes) {
 
 } // namespace
 
+HANDLE openSharedForReading(const Text& path) {
+    return CreateFileA(path.c_str(), GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+bool readUpTo(HANDLE file, Bytes& buffer, std::size_t size) {
+    buffer.resize(size);
+    std::size_t done = 0;
+    while (done < size) {
+        DWORD chunk = static_cast<DWORD>(std::min(size - done, kChunk));
+        DWORD got = 0;
+        if (!ReadFile(file, buffer.data() + done, chunk, &got, nullptr)) return false;
+        if (got == 0) break;
+        done += got;
+    }
+    buffer.resize(done);
+    return true;
+}
+
 std::optional<Bytes> readWholeFile(const Text& path) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(openSharedForReading(path));
     if (!file.isOpen()) {
         if (isAbsence(GetLastError())) return Bytes{};
         return std::nullopt;
     }
     LARGE_INTEGER size{};
-    if (!GetFileSizeEx(file.get(), &size)) return std::nullopt;
-    Bytes bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        DWORD got = 0;
-        DWORD chunk = static_cast<DWORD>(std::min(bytes.size() - done, kChunk));
-        if (!ReadFile(file.get(), bytes.data() + done, chunk, &got, nullptr)) return std::nullopt;
-        if (got == 0) break;
-        done += got;
+    Bytes bytes;
+    if (!GetFileSizeEx(file.get(), &size) ||
+        !readUpTo(file.get(), bytes, static_cast<std::size_t>(size.QuadPart))) {
+        return std::nullopt;
     }
-    bytes.resize(done);
     return bytes;
 }
 

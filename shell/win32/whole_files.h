@@ -3,7 +3,17 @@
 
 #include "shell/text.h"
 
+#include <windows.h>
+
 #include <optional>
+
+// Opens an existing file read-only, letting others read, write and delete it meanwhile;
+// INVALID_HANDLE_VALUE when it cannot.
+HANDLE openSharedForReading(const Text& path);
+
+// Reads up to `size` bytes from the present position into `buffer`, fewer at the file's
+// end; false when a read fails.
+bool readUpTo(HANDLE file, Bytes& buffer, std::size_t size);
 
 // The file's bytes; "" when the file does not exist; std::nullopt when it exists but
 // cannot be read.
