@@ -110,15 +110,23 @@ class LineReader {
     }
 
   private:
-    // The first CR or LF from `from` on, or the content's end: two byte searches, which
-    // keep a file of megabytes quick where one search for either byte does not.
-    std::size_t lineBreakFrom(std::size_t from) const {
-        const std::size_t lineFeed = std::min(content_.find('\n', from), content_.size());
-        return std::min(content_.substr(0, lineFeed).find('\r', from), lineFeed);
+    // The first CR or LF from `from` on, or the content's end. Each byte is searched for
+    // again only once reading has passed where it was last found, so a file of megabytes
+    // is read in one pass whichever line ends it uses.
+    std::size_t lineBreakFrom(std::size_t from) {
+        if (lineFeed_ < from) lineFeed_ = next('\n', from);
+        if (carriageReturn_ < from) carriageReturn_ = next('\r', from);
+        return std::min(lineFeed_, carriageReturn_);
+    }
+
+    std::size_t next(char byte, std::size_t from) const {
+        return std::min(content_.find(byte, from), content_.size());
     }
 
     std::string_view content_;
     std::size_t offset_ = 0;
+    std::size_t lineFeed_ = next('\n', 0);
+    std::size_t carriageReturn_ = next('\r', 0);
 };
 
 // A name as the lookup uses it: leading control bytes and spaces skipped, and trailing
