@@ -1,7 +1,8 @@
 // Subcommands about Chinese text in the editor, byte for byte: setting it, reading it back
 // as hexadecimal bytes, typing two-byte characters the ways a Chinese desktop delivers
 // them, and asking where a byte offset is drawn. Text arguments arrive in the system's
-// code page (GBK) and may hold the escapes \r, \n, \t and \\, as the driver prints them.
+// code page (GBK) and may hold the escapes \r, \n and \t, as the driver prints them, and
+// a doubled backslash for one backslash.
 #include "command.h"
 #include "output.h"
 #include "program_windows.h"
@@ -15,15 +16,21 @@ namespace {
 
 constexpr UINT kMessageTimeoutMs = 10000;
 constexpr UINT kGbkCodePage = 936;
-constexpr DWORD kActivationTimeoutMs = 2000;
 
 HWND editor() {
     return requireEditor(requireMainWindow());
 }
 
+// The byte after a lead byte is that character's second byte, also when it has the code of
+// "\\" (淺 is 9C 5C): only a backslash that starts a character begins an escape.
 std::string unescaped(const char* text) {
     std::string bytes;
     for (const char* c = text; *c; ++c) {
+        if (static_cast<unsigned char>(*c) >= 0x81 && c[1] != '\0') {
+            bytes += *c;
+            bytes += *++c;
+            continue;
+        }
         if (*c != '\\') {
             bytes += *c;
             continue;
@@ -118,16 +125,6 @@ int point(Arguments args) {
     return 0;
 }
 
-void activate(HWND window) {
-    SetForegroundWindow(window);
-    const DWORD deadline = GetTickCount() + kActivationTimeoutMs;
-    while (GetForegroundWindow() != window) {
-        if (static_cast<long>(deadline - GetTickCount()) <= 0)
-            throw std::runtime_error("cannot activate the main window");
-        Sleep(10);
-    }
-}
-
 // Each character as a key of its own through the system's input queue (KEYEVENTF_UNICODE),
 // as an input method hands a finished character to the focused window.
 int typeText(Arguments args) {
@@ -146,7 +143,7 @@ int typeText(Arguments args) {
             inputs.push_back(input);
         }
     }
-    activate(requireMainWindow());
+    activateWindow(requireMainWindow());
     if (SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) !=
         inputs.size()) {
         throw std::runtime_error("the system refused the key input");

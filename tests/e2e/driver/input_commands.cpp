@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr DWORD kActivationTimeoutMs = 2000;
-
 WORD modifierKey(const char* name) {
     if (std::strcmp(name, "ctrl") == 0) return VK_CONTROL;
     if (std::strcmp(name, "alt") == 0) return VK_MENU;
@@ -29,14 +27,7 @@ INPUT keyInput(WORD key, bool release) {
 // Keys go to the active window, so a shown main window is brought forward first; a hidden
 // one is left as it is (the program's system-wide hotkeys still reach it).
 void activate(HWND window) {
-    if (!IsWindowVisible(window)) return;
-    SetForegroundWindow(window);
-    const DWORD deadline = GetTickCount() + kActivationTimeoutMs;
-    while (GetForegroundWindow() != window) {
-        if (static_cast<long>(deadline - GetTickCount()) <= 0)
-            throw std::runtime_error("cannot activate the main window");
-        Sleep(10);
-    }
+    if (IsWindowVisible(window)) activateWindow(window);
 }
 
 void press(WORD key, const std::vector<WORD>& modifiers) {

@@ -8,6 +8,7 @@ namespace {
 
 constexpr const char* kProgramVariable = "VELLUMRY_E2E_PROGRAM";
 constexpr const char* kProgramFileName = "Vellumry.exe";
+constexpr DWORD kActivationTimeoutMs = 2000;
 
 std::string processImagePath(DWORD processId) {
     HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
@@ -117,4 +118,14 @@ LRESULT sendOrThrow(const char* what, HWND window, UINT message, WPARAM wParam, 
         throw std::runtime_error(std::string(what) + " does not answer");
     }
     return static_cast<LRESULT>(result);
+}
+
+void activateWindow(HWND window) {
+    SetForegroundWindow(window);
+    const DWORD deadline = GetTickCount() + kActivationTimeoutMs;
+    while (GetForegroundWindow() != window) {
+        if (static_cast<long>(deadline - GetTickCount()) <= 0)
+            throw std::runtime_error("cannot activate the main window");
+        Sleep(10);
+    }
 }

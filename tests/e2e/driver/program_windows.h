@@ -21,6 +21,10 @@ HWND requireEditor(HWND mainWindow);
 // The visible message boxes (#32770 windows) of a process, in Z order.
 std::vector<HWND> visibleMessageBoxes(DWORD processId);
 
+// Brings the window to the front and waits until it is the foreground window; throws after
+// two seconds.
+void activateWindow(HWND window);
+
 DWORD processOf(HWND window);
 std::string windowText(HWND window);
 std::string windowClass(HWND window);

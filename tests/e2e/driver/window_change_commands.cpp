@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr DWORD kActivationTimeoutMs = 2000;
-
 // SetWindowPos on another process's window waits until that window has handled the change,
 // so the program's own answer to the new size is done when this returns.
 int resizeWindow(Arguments args) {
@@ -43,14 +41,7 @@ int windowCommand(Arguments args) {
 }
 
 int activate(Arguments) {
-    HWND window = requireMainWindow();
-    SetForegroundWindow(window);
-    const DWORD deadline = GetTickCount() + kActivationTimeoutMs;
-    while (GetForegroundWindow() != window) {
-        if (static_cast<long>(deadline - GetTickCount()) <= 0)
-            throw std::runtime_error("cannot activate the main window");
-        Sleep(10);
-    }
+    activateWindow(requireMainWindow());
     printLine("foreground");
     return 0;
 }
