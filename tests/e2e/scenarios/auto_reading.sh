@@ -19,10 +19,6 @@ tick_steps() {
 block_lengths() {
     awk '/^change / { printf "%s%d", sep, $4 - $3; sep = " " }' <<<"$1"
 }
-median_tick_interval() {
-    awk '/^change / { if (n++) print $2 - at; at = $2 }' <<<"$1" | sort -n |
-        awk '{ v[NR] = $1 } END { print (NR ? v[int((NR + 1) / 2)] : "none") }'
-}
 first_tick_start() {
     awk '/^change / { print $3; exit }' <<<"$1"
 }

@@ -5,8 +5,9 @@
 # EM_GETLINECOUNT counts, and Ctrl+End scrolls to the last byte.
 source "$(dirname "$0")/chinese_text_lib.sh"
 
-# Bytes: "第一章" 0-5, "　" 6-7, "风起" 8-11, CR LF 12-13; the long line starts at 14.
-readonly kText='第一章　风起\r\n　　一个人走在路上，天色已晚，远处的山峦在暮色中显得格外沉静。他停下脚步，回头望了一眼来时的路。\r\nabc中文def'
+# Bytes: "第一章" 0-5, "　" 6-7, "风起" 8-11, CR LF 12-13; the long line starts at 14. The last
+# character, 淺, ends in the byte of "\" (9C 5C).
+readonly kText='第一章　风起\r\n　　一个人走在路上，天色已晚，远处的山峦在暮色中显得格外沉静。他停下脚步，回头望了一眼来时的路。\r\nabc中文def淺'
 readonly kLines=3
 
 scenario_begin chinese_text_bytes

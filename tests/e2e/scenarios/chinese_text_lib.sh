@@ -1,43 +1,26 @@
 # shellcheck shell=bash
 # Shared steps of the scenarios with Chinese text in the editor: the GBK bytes of a UTF-8
-# literal (with \r and \n escapes), waiting for input that goes through the system's queue
-# to arrive, and the mouse aimed at a byte offset of the text.
+# literal (with \r and \n escapes), waiting for the driver's answers to input that goes
+# through the system's queue, and the mouse aimed at a byte offset of the text.
 source "$(dirname "${BASH_SOURCE[0]}")/scenario_lib.sh"
-
-readonly kSettleTries=30
 
 # The GBK bytes of the text as lower-case hexadecimal, as `drive editor-hex` prints them.
 gbk_hex() {
-    printf '%b' "$1" | iconv -f UTF-8 -t GBK | od -An -tx1 | tr -d ' \n'
+    gbk "$1" | hex_bytes
 }
 
-gbk_length() {
-    printf '%b' "$1" | iconv -f UTF-8 -t GBK | wc -c
-}
-
-# Keys and clicks reach the program after the command that sent them has ended: the
-# driver's answer is read again until it is the one expected or time is up, then printed.
+# The driver's answer once it is the one expected (see settled_answer).
 settled() {
-    local expected=$1 answer tries=$kSettleTries
-    shift
-    while :; do
-        answer=$(drive "$@")
-        [[ "$answer" == "$expected" ]] || ((--tries == 0)) || { sleep 0.1; continue; }
-        echo "$answer"
-        return
-    done
+    settled_answer "$1" drive "${@:2}"
+}
+
+drive_field() {
+    field "$1" "$(drive "${@:2}")"
 }
 
 # As settled, for the value of one "key value" line of the answer.
 settled_field() {
-    local key=$1 expected=$2 answer tries=$kSettleTries
-    shift 2
-    while :; do
-        answer=$(field "$key" "$(drive "$@")")
-        [[ "$answer" == "$expected" ]] || ((--tries == 0)) || { sleep 0.1; continue; }
-        echo "$answer"
-        return
-    done
+    settled_answer "$2" drive_field "$1" "${@:3}"
 }
 
 # The screen point a few pixels inside the character at a byte offset: left of its middle,

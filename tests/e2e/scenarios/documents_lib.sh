@@ -32,8 +32,18 @@ file_text() {
     iconv -f GBK -t UTF-8 <"$scenario_dir/$1" | sed -z -e 's/\r/\\r/g' -e 's/\n/\\n/g' -e 's/\t/\\t/g'
 }
 
-hex_bytes() {
-    od -An -v -tx1 | tr -d ' \n'
+# The checksum of the editor's bytes and of a file's, for texts too long to show.
+editor_md5() {
+    printf '%s' "$(drive editor-hex)" | md5sum
+}
+
+file_md5() {
+    hex_bytes <"$1" | md5sum
+}
+
+# Whether the file in the scenario's folder holds exactly the GBK bytes of the UTF-8 text.
+file_holds() {
+    [[ "$(hex_bytes <"$scenario_dir/$1")" == "$(printf '%s' "$2" | iconv -f UTF-8 -t GBK | hex_bytes)" ]]
 }
 
 # The file holds exactly the GBK bytes of the UTF-8 text (or is absent when the text is

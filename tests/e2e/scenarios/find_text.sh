@@ -5,14 +5,6 @@
 # nothing leaves the selection where it was and shows no message.
 source "$(dirname "$0")/reading_aids_lib.sh"
 
-find_window_count_is() {
-    [[ "$(field count "$(drive find-windows)")" == "$1" ]]
-}
-
-find_window_is_active() {
-    [[ "$(field active "$(drive find-windows)")" == yes ]]
-}
-
 scenario_begin find_text
 start_program
 require_main_window

@@ -10,15 +10,6 @@ source "$(dirname "$0")/documents_lib.sh"
 readonly kBook=书.txt
 readonly kText=$'第一回\r\n风雪夜归人。\r\n'
 
-# Waits until the book holds the GBK bytes of the UTF-8 text, for at most five seconds.
-wait_for_book() {
-    local expected tries=50
-    expected=$(printf '%s' "$1" | iconv -f UTF-8 -t GBK | hex_bytes)
-    until [[ "$(hex_bytes <"$scenario_dir/$kBook")" == "$expected" ]] || ((tries-- <= 0)); do
-        sleep 0.1
-    done
-}
-
 scenario_begin held_document
 write_document "$kBook" "$kText"
 book=$(windows_path "$kBook")
@@ -51,7 +42,7 @@ check "no temporary file is left" "$kBook 配置文件.ini" "$(folder_files)"
 
 stop_holding
 drive choose-menu 文件/保存 >/dev/null
-wait_for_book "X$kText"
+wait_for file_holds "$kBook" "X$kText"
 check_file_bytes "once it is free, 保存 writes the change" "$kBook" "X$kText"
 check "no message box" "" "$(drive message-boxes)"
 

@@ -52,7 +52,7 @@ check "the kills fell on both values" yes \
 start_program
 require_main_window
 check "the next start reads the last value" \
-    "$(cmp -s "$E2E_RUN_DIR/killed.on" "$settings" && echo checked || echo unchecked)" "$(read_only_item)"
+    "$(cmp -s "$E2E_RUN_DIR/killed.on" "$settings" && echo checked || echo unchecked)" "$(read_only_state)"
 drive press-escape >/dev/null
 wait_program_exit
 check "and ends with exit code 0" 0 "$program_exit"

@@ -13,10 +13,6 @@ readonly kBook=旧书.txt
 readonly kText=$'第一回\r\n风雪夜归人。\r\n'
 readonly kPosition=7
 
-gbk_length() {
-    printf '%s' "$1" | iconv -f UTF-8 -t GBK | wc -c
-}
-
 scenario_begin long_paths
 for ((level = 0; level < kDepth; ++level)); do
     scenario_dir+=/$kFolderName
@@ -27,7 +23,7 @@ cp "$VELLUMRY_EXE" "$scenario_dir/Vellumry.exe"
 export VELLUMRY_E2E_PROGRAM="$scenario_windows_dir\\Vellumry.exe"
 printf '%s' "$kText" | iconv -f UTF-8 -t GBK >"$scenario_dir/$kBook"
 book=$scenario_windows_dir\\$kBook
-check "the book's path is longer than 260 bytes" yes "$( (($(gbk_length "$book") > 260)) && echo yes)"
+check "the book's path is longer than 260 bytes" yes "$( (($(printf '%s' "$book" | iconv -f UTF-8 -t GBK | wc -c) > 260)) && echo yes)"
 
 start_program
 require_main_window
@@ -39,8 +35,7 @@ check "the settings file beside the program remembers its path" "$book" "$(setti
 drive editor-select 0 0 >/dev/null
 drive type-text 'X' >/dev/null
 drive choose-menu 文件/保存 >/dev/null
-tries=50
-until [[ "$(file_text "$kBook")" == "$(escaped "X$kText")" ]] || ((tries-- <= 0)); do sleep 0.1; done
+wait_for file_holds "$kBook" "X$kText"
 check_file_bytes "保存 writes the change" "$kBook" "X$kText"
 save_as "$scenario_windows_dir\\副本"
 wait_caption "另存为 names the copy in the caption" "副本.txt - 记事本"

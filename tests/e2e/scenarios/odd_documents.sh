@@ -25,10 +25,6 @@ readonly kCases=(
     "一行一兆.txt megabyte_line 0"
 )
 
-gbk() {
-    printf '%b' "$1" | iconv -f UTF-8 -t GBK
-}
-
 empty_file() { :; }
 file_with_zero() { gbk '第一段\r\n' && printf '\x00' && gbk '藏在零字节后的第二段\r\n'; }
 file_with_end_mark() { gbk '正文完\r\n' && printf '\x1a' && gbk '附录：旧系统的结束符之后\r\n'; }
@@ -41,25 +37,6 @@ shown_hex() {
     od -An -v -tx1 <"$1" | tr -s ' ' '\n' | sed '/^$/d' | sed -n '/^\(00\|1a\)$/q;p' | tr -d '\n'
 }
 
-file_hex() {
-    od -An -v -tx1 <"$1" | tr -d ' \n'
-}
-
-settled_file_hex() {
-    local file=$1 expected=$2 actual tries=30
-    while actual=$(file_hex "$file" | md5sum) && [[ "$actual" != "$expected" ]] && ((tries-- > 0)); do
-        sleep 0.1
-    done
-    echo "$actual"
-}
-
-settled_hex() {
-    local expected=$1 actual tries=30
-    while actual=$(printf '%s' "$(drive editor-hex)" | md5sum) && [[ "$actual" != "$expected" ]] && ((tries-- > 0)); do
-        sleep 0.1
-    done
-    echo "$actual"
-}
 
 scenario_begin odd_documents
 start_program
@@ -75,7 +52,7 @@ for case in "${kCases[@]}"; do
     wait_caption "$name: the caption names it" "$name - 记事本"
     shown=$(shown_hex "$before")
     expected=$(printf '%s' "${shown:0:${#shown}-2*unseen}" | md5sum)
-    check "$name: the editor shows its bytes up to any 0 or 26" "$expected" "$(settled_hex "$expected")"
+    check "$name: the editor shows its bytes up to any 0 or 26" "$expected" "$(settled_answer "$expected" editor_md5)"
     drive key $kVkEnd ctrl >/dev/null
     length=$((${#shown} / 2))
     check "$name: Ctrl+End puts the caret after the last of them" "$length $length" \
@@ -85,11 +62,11 @@ for case in "${kCases[@]}"; do
     drive editor-select 0 0 >/dev/null
     drive type-text 'X' >/dev/null
     expected=$(printf '58%s' "${shown:0:${#shown}-2*unseen}" | md5sum)
-    check "$name: X is typed at the start" "$expected" "$(settled_hex "$expected")"
+    check "$name: X is typed at the start" "$expected" "$(settled_answer "$expected" editor_md5)"
     drive choose-menu 文件/保存 >/dev/null
-    expected=$( (printf 58 && file_hex "$before") | md5sum)
+    expected=$( (printf 58 && hex_bytes <"$before") | md5sum)
     check "$name: 保存 writes X and every byte the file held before" "$expected" \
-        "$(settled_file_hex "$scenario_dir/$name" "$expected")"
+        "$(settled_answer "$expected" file_md5 "$scenario_dir/$name")"
     check "$name: no message box after 保存" "" "$(drive message-boxes)"
 done
 check "no temporary file is left" "$(printf '%s\n' "${kCases[@]%% *}" 配置文件.ini | LC_ALL=C sort | paste -s -d ' ')" \

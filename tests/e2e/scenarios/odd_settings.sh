@@ -69,7 +69,7 @@ for case in "${kCases[@]}"; do
     start_and_time
     echo "figure  $name ($(stat -c %s "$settings") bytes): window shown after $took ms"
     check "$name: only the main window shows" "" "$(drive message-boxes)"
-    check "$name: 只读 is read through the file: $initially" "$initially" "$(read_only_item)"
+    check "$name: 只读 is read through the file: $initially" "$initially" "$(read_only_state)"
 
     switched=$([[ $initially == checked ]] && echo unchecked || echo checked)
     began=$(milliseconds)
@@ -83,7 +83,7 @@ for case in "${kCases[@]}"; do
     check "$name: only 只读 changed in the file" "" \
         "$(switched_file_difference "$E2E_RUN_DIR/odd_settings.original" "$settings" "$initially")"
     start_and_time
-    check "$name: the next start reads it back" "$switched" "$(read_only_item)"
+    check "$name: the next start reads it back" "$switched" "$(read_only_state)"
     drive press-escape >/dev/null
     wait_program_exit
     check "$name: and ends with exit code 0" 0 "$program_exit"

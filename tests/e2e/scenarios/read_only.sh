@@ -2,15 +2,10 @@
 # The read-only switch with real key presses: typing works, "只读" is checked, typing is
 # refused; the choice is saved as "真" and comes back checked at the next start, where typing
 # is still refused until "只读" is chosen again ("假").
-source "$(dirname "$0")/reading_aids_lib.sh"
+source "$(dirname "$0")/settings_lib.sh"
 
-readonly kReadOnlyOn="1 checked enabled 只读"
-readonly kReadOnlyOff="1 unchecked enabled 只读"
+readonly kReadOnlyOn="checked enabled" kReadOnlyOff="unchecked enabled"
 readonly kKeyA=0x41 kKeyB=0x42
-
-read_only_item() {
-    drive menu | grep ' 只读$'
-}
 
 scenario_begin read_only
 start_program
@@ -20,7 +15,7 @@ drive key "$kKeyA" >/dev/null
 check "a typed a reaches the editor" a "$(drive editor-text)"
 
 drive choose-menu 功能/只读 >/dev/null
-wait_for menu_has "$kReadOnlyOn"
+wait_for read_only_is checked
 check "只读 is checked" "$kReadOnlyOn" "$(read_only_item)"
 check "settings: 只读 is 真" 真 "$(setting_value 功能 只读)"
 drive key "$kKeyB" >/dev/null
@@ -40,7 +35,7 @@ drive key "$kKeyB" >/dev/null
 check "and typing b is refused" "" "$(drive editor-text)"
 
 drive choose-menu 功能/只读 >/dev/null
-wait_for menu_has "$kReadOnlyOff"
+wait_for read_only_is unchecked
 check "只读 again: unchecked" "$kReadOnlyOff" "$(read_only_item)"
 check "settings: 只读 is 假" 假 "$(setting_value 功能 只读)"
 drive key "$kKeyB" >/dev/null

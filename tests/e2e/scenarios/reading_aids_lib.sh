@@ -3,7 +3,6 @@
 # the display, waiting for the program to react, documents and the settings file read back.
 source "$(dirname "${BASH_SOURCE[0]}")/scenario_lib.sh"
 
-readonly kReactionTimeoutSeconds=5
 # shellcheck disable=SC2034 # the questions, for the scenarios that source this file
 readonly kOpenPrompt="已发现上次阅读文本是否打开？" \
     kPositionPrompt="已发现上次阅读文本的位置，是否跳到上次阅读位置？"
@@ -16,13 +15,19 @@ press_hotkey() {
     xdotool windowfocus --sync "$desktop" key "$1"
 }
 
-# Repeats the command until it succeeds, for at most kReactionTimeoutSeconds.
-wait_for() {
-    local tries=$((kReactionTimeoutSeconds * 10))
-    until "$@"; do
-        ((tries-- > 0)) || return 1
-        sleep 0.1
-    done
+# The median time between the ticks of a `drive watch-selection` answer, in milliseconds: a
+# busy moment of the machine delays a few ticks, not the median.
+median_tick_interval() {
+    awk '/^change / { if (n++) print $2 - at; at = $2 }' <<<"$1" | sort -n |
+        awk '{ v[NR] = $1 } END { print (NR ? v[int((NR + 1) / 2)] : "none") }'
+}
+
+find_window_count_is() {
+    [[ "$(field count "$(drive find-windows)")" == "$1" ]]
+}
+
+find_window_is_active() {
+    [[ "$(field active "$(drive find-windows)")" == yes ]]
 }
 
 # One line of `drive menu` exactly: "level state enabled caption".

@@ -16,6 +16,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/../../../scripts/wine_env.sh"
 readonly kMainCaption="把文档拖入窗口即可 By Corvanet"
 readonly kWindowTimeoutMs=15000
 readonly kExitTimeoutSeconds=5
+readonly kReactionTimeoutSeconds=5
 # Asked at every close while a document is open.
 # shellcheck disable=SC2034 # for the scenarios that source this file
 readonly kKeepPositionPrompt="是否保存此次浏览的位置？"
@@ -74,6 +75,45 @@ drive() {
     cat "$out"
     [[ $rc -eq 0 && -s "$out" ]] || sed "s/^/driver $1 (exit code $rc): /" "$err" >&2
     return $rc
+}
+
+# Repeats the command until it succeeds, for at most kReactionTimeoutSeconds.
+wait_for() {
+    local tries=$((kReactionTimeoutSeconds * 10))
+    until "$@"; do
+        ((tries-- > 0)) || return 1
+        sleep 0.1
+    done
+}
+
+# Whether the command answers exactly the text.
+answer_is() {
+    local expected=$1
+    shift
+    [[ "$("$@")" == "$expected" ]]
+}
+
+# Input reaches the program after the command that sent it has ended: the command is asked
+# again until it answers what is expected or time is up, and its answer is printed.
+settled_answer() {
+    local expected=$1
+    shift
+    wait_for answer_is "$expected" "$@"
+    "$@"
+}
+
+# Bytes on stdin as lower-case hexadecimal, two digits a byte, as `drive editor-hex` prints them.
+hex_bytes() {
+    od -An -v -tx1 | tr -d ' \n'
+}
+
+# The GBK bytes of a UTF-8 text whose escapes (\r, \n, \x..) printf '%b' resolves.
+gbk() {
+    printf '%b' "$1" | iconv -f UTF-8 -t GBK
+}
+
+gbk_length() {
+    gbk "$1" | wc -c
 }
 
 # Waits for the main window; the scenario cannot go on without it.

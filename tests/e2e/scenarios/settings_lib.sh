@@ -20,11 +20,16 @@ bookmark_settings() {
     printf '[功能]\n只读=%s\n' "$2" | gbk_lines
 }
 
-# "checked" or "unchecked".
+# "checked" or "unchecked", then "enabled" or "disabled".
 read_only_item() {
-    drive menu | grep ' 只读$' | cut -d ' ' -f 2
+    drive menu | grep ' 只读$' | cut -d ' ' -f 2,3
+}
+
+# "checked" or "unchecked".
+read_only_state() {
+    read_only_item | cut -d ' ' -f 1
 }
 
 read_only_is() {
-    [[ "$(read_only_item)" == "$1" ]]
+    [[ "$(read_only_state)" == "$1" ]]
 }

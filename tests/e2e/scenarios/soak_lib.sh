@@ -82,21 +82,6 @@ ticks_within() {
     field changes "$(drive watch-selection 1000000 "$1")"
 }
 
-# The median time between the ticks of 50, in milliseconds: a busy moment of the machine
-# delays a few ticks, not the median.
-median_tick_interval() {
-    drive watch-selection 50 3000 | awk '/^change / { if (n++) print $2 - at; at = $2 }' |
-        sort -n | awk '{ v[NR] = $1 } END { print (NR ? v[int((NR + 1) / 2)] : "none") }'
-}
-
-find_window_count_is() {
-    [[ "$(field count "$(drive find-windows)")" == "$1" ]]
-}
-
-find_window_is_active() {
-    [[ "$(field active "$(drive find-windows)")" == yes ]]
-}
-
 # The round stops at the first thing that went wrong: later steps would only report its
 # consequences.
 round_fail() {

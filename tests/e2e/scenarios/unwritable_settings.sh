@@ -43,7 +43,7 @@ files_before=$(folder_files)
 start_program
 require_main_window
 check "only the main window shows" "" "$(drive message-boxes)"
-check "只读 starts $initially" "$initially" "$(read_only_item)"
+check "只读 starts $initially" "$initially" "$(read_only_state)"
 
 drive drop-files "$(windows_path "$kBook")" >/dev/null
 wait_caption "a dropped book opens" "$kBook - 记事本"
@@ -51,7 +51,7 @@ check "the editor shows its text" "$(escaped "$kText")" "$(drive editor-text)"
 drive choose-menu 功能/只读 >/dev/null
 switched=$([[ $initially == checked ]] && echo unchecked || echo checked)
 wait_for read_only_is "$switched"
-check "只读 switches" "$switched" "$(read_only_item)"
+check "只读 switches" "$switched" "$(read_only_state)"
 check "no message box" "" "$(drive message-boxes)"
 
 drive press-escape >/dev/null
